@@ -1,0 +1,86 @@
+#include "document/DesignDocument.h"
+
+#include <utility>
+
+namespace volmar {
+
+int DesignDocument::IndexOf(const TWindowItem* item) const {
+    for (size_t i = 0; i < items_.size(); ++i)
+        if (items_[i].get() == item)
+            return static_cast<int>(i);
+    return -1;
+}
+
+TWindowItem* DesignDocument::Append(std::unique_ptr<TWindowItem> item) {
+    items_.push_back(std::move(item));
+    return items_.back().get();
+}
+
+TWindowItem* DesignDocument::Append(const TWindowItem& item) {
+    return Append(std::make_unique<TWindowItem>(item));
+}
+
+void DesignDocument::RemoveAt(int index) {
+    items_.erase(items_.begin() + index);
+}
+
+void DesignDocument::Clear() {
+    items_.clear();
+}
+
+void DesignDocument::Swap(int i, int j) {
+    std::swap(items_[static_cast<size_t>(i)], items_[static_cast<size_t>(j)]);
+}
+
+int DesignDocument::CountSelected() const {
+    int n = 0;
+    for (const auto& item : items_)
+        n += item->Selected ? 1 : 0;
+    return n;
+}
+
+void DesignDocument::SetAllSelected(bool selected) {
+    for (auto& item : items_)
+        item->Selected = selected;
+}
+
+TWindowItem* DesignDocument::DefinitionAt(qint32 x, qint32 y) const {
+    for (auto it = items_.rbegin(); it != items_.rend(); ++it) {
+        const TWindowItem& w = **it;
+        if (w.Left < x && x < w.Right && w.Top < y && y < w.Bottom)
+            return it->get();
+    }
+    return nullptr;
+}
+
+void DesignDocument::SelectInsideRect(const CanvasRect& r) {
+    for (auto& item : items_)
+        item->Selected = item->Left >= r.Left && item->Right <= r.Right && item->Top >= r.Top &&
+                         item->Bottom <= r.Bottom;
+}
+
+void DesignDocument::ZOrderStep(TWindowItem* target, bool toFront) {
+    const int i = IndexOf(target);
+    if (i < 0)
+        return;
+    const int j = toFront ? i + 1 : i - 1;
+    if (j < 0 || j >= Count())
+        return;
+    Swap(i, j);
+}
+
+void DesignDocument::ZOrderToEnd(TWindowItem* target, bool toFront) {
+    const int i = IndexOf(target);
+    if (i < 0)
+        return;
+    Swap(i, toFront ? Count() - 1 : 0);
+}
+
+bool IsLargeEnoughForWindow(const CanvasRect& r) {
+    // Compared in 64 bits: a band may span more than the int32 range.
+    const qint64 width = qint64(r.Right) - r.Left;
+    const qint64 height = qint64(r.Bottom) - r.Top;
+    return width >= kMinimumDrawnSide && height >= kMinimumDrawnSide;
+}
+
+} // namespace volmar

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "document/CanvasRect.h"
+#include "document/WindowItem.h"
+
+#include <memory>
+#include <vector>
+
+namespace volmar {
+
+// The ordered list of window definitions. List order is z-order: index 0 is
+// painted first and lies furthest back, the last entry lies in front.
+// The document owns its definitions; their addresses stay valid until they
+// are removed, so frames and selector items may refer to them.
+class DesignDocument {
+public:
+    int Count() const { return static_cast<int>(items_.size()); }
+    bool IsEmpty() const { return items_.empty(); }
+    TWindowItem* At(int index) const { return items_[static_cast<size_t>(index)].get(); }
+    int IndexOf(const TWindowItem* item) const;
+
+    // Appends at the end, in front of all others; returns the definition.
+    TWindowItem* Append(std::unique_ptr<TWindowItem> item);
+    TWindowItem* Append(const TWindowItem& item);
+    void RemoveAt(int index);
+    void Clear();
+    void Swap(int i, int j);
+
+    int CountSelected() const;
+    void SetAllSelected(bool selected);
+
+    // The front-most definition whose interior strictly contains (x, y).
+    TWindowItem* DefinitionAt(qint32 x, qint32 y) const;
+    // Selects exactly the definitions lying inside r, edges included.
+    void SelectInsideRect(const CanvasRect& r);
+
+    // Z-order moves of one definition; each is a swap of two entries.
+    void ZOrderStep(TWindowItem* target, bool toFront);
+    void ZOrderToEnd(TWindowItem* target, bool toFront);
+
+    auto begin() const { return items_.begin(); }
+    auto end() const { return items_.end(); }
+
+private:
+    std::vector<std::unique_ptr<TWindowItem>> items_;
+};
+
+// The smallest side a drawn window may have.
+inline constexpr qint32 kMinimumDrawnSide = 32;
+
+// Whether a dragged, normalised rectangle is large enough to become a window.
+bool IsLargeEnoughForWindow(const CanvasRect& r);
+
+} // namespace volmar
