@@ -1,0 +1,92 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QList>
+#include <QString>
+
+#include <optional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace volmar {
+
+// An INI-like text held in memory: the one reader of project files, clipboard
+// text and setting.ini. Sections keep their file order and their lines keep
+// theirs; names and values are CP932 bytes.
+//
+// Lookup ignores letter case. When a section name occurs more than once only
+// the last section of that name counts; when a key occurs more than once in a
+// section its last value counts. A section exists only while it holds at
+// least one line; a line without "=" makes its section exist but is never
+// found as a key.
+//
+// Views handed out stay valid until the store is next changed or destroyed.
+class IniStore {
+public:
+    // Reads text of any content in linear time; what does not fit is skipped.
+    static IniStore Read(const QByteArray& text);
+    // "[name]", one "key=value" line per line, an empty line after each
+    // section, every line ended by CR LF. Sections that do not exist are left
+    // out, and so are sections that a later one of the same name replaced.
+    QByteArray Write() const;
+
+    QList<QByteArray> SectionNames() const;
+    bool SectionExists(QByteArrayView section) const;
+    // The keys of a section in file order, repeated keys as often as they occur.
+    QList<QByteArray> KeyNames(QByteArrayView section) const;
+
+    std::optional<QByteArrayView> Find(QByteArrayView section, QByteArrayView key) const;
+    QByteArray ReadBytes(QByteArrayView section, QByteArrayView key,
+                         const QByteArray& fallback = {}) const;
+    QString ReadString(QByteArrayView section, QByteArrayView key,
+                       const QString& fallback = {}) const;
+    // A missing key or a value that is not a 32-bit integer gives the fallback.
+    qint32 ReadInteger(QByteArrayView section, QByteArrayView key, qint32 fallback = 0) const;
+    // Read as an integer; any value but 0 is true.
+    bool ReadBool(QByteArrayView section, QByteArrayView key, bool fallback) const;
+
+    // Opens a new, empty section at the end; a section of the same name
+    // before it no longer counts.
+    void AddSection(QByteArrayView section);
+    // Appends a key line to the section, which is added when missing.
+    void AddKey(QByteArrayView section, QByteArrayView key, QByteArrayView value);
+    // Replaces the value that counts for the key, or adds the key.
+    void SetValue(QByteArrayView section, QByteArrayView key, QByteArrayView value);
+    void SetString(QByteArrayView section, QByteArrayView key, const QString& value);
+    void SetInteger(QByteArrayView section, QByteArrayView key, qint32 value);
+    void SetBool(QByteArrayView section, QByteArrayView key, bool value);
+
+private:
+    // A stretch of buffer_.
+    struct Span {
+        qsizetype Offset = 0;
+        qsizetype Length = 0;
+    };
+    struct Line {
+        Span Key; // the whole line when it holds no "="
+        Span Value;
+        bool IsKey = true;
+    };
+    struct Section {
+        Span Name;
+        std::vector<Line> Lines;
+        bool Replaced = false;
+    };
+
+    QByteArrayView View(Span span) const;
+    Span Store(QByteArrayView bytes);
+    const Section* FindSection(QByteArrayView name) const;
+    Section* FindSection(QByteArrayView name);
+    Section& SectionForWriting(QByteArrayView name);
+    // The index of the line that counts for the key, or -1.
+    qsizetype FindLine(const Section& section, QByteArrayView key) const;
+    void OpenSection(Span name);
+
+    QByteArray buffer_;
+    std::vector<Section> sections_;
+    std::unordered_map<std::string, size_t> index_;
+};
+
+} // namespace volmar

@@ -1,0 +1,23 @@
+#include "document/IniStore.h"
+
+namespace volmar {
+
+QByteArray IniStore::Write() const {
+    QByteArray out;
+    out.reserve(buffer_.size() + qsizetype(sections_.size()) * 8);
+    for (const Section& section : sections_) {
+        if (section.Replaced || section.Lines.empty())
+            continue;
+        out.append('[').append(View(section.Name)).append("]\r\n");
+        for (const Line& line : section.Lines) {
+            out.append(View(line.Key));
+            if (line.IsKey)
+                out.append('=').append(View(line.Value));
+            out.append("\r\n");
+        }
+        out.append("\r\n");
+    }
+    return out;
+}
+
+} // namespace volmar
