@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QMessageBox>
+
+#include <memory>
+
+namespace volmar {
+
+// The confirmation box: warning icon, "OK" (default) and "キャンセル" (Escape).
+std::unique_ptr<QMessageBox> MakeConfirmBox(QWidget* parent, const QString& caption,
+                                            const QString& text);
+// The standard error box: title "VOLMAR", stop icon, "OK", and the message
+// with the full-stop rule applied.
+std::unique_ptr<QMessageBox> MakeErrorBox(QWidget* parent, const QString& message);
+
+// Messages may carry CR LF line breaks; a label breaks lines at LF alone.
+QString DisplayText(QString text);
+
+} // namespace volmar
