@@ -7,6 +7,7 @@
 
 #include <QColorDialog>
 #include <QDesktopServices>
+#include <QPushButton>
 #include <QUrl>
 
 namespace volmar {

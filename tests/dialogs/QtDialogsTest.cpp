@@ -89,9 +89,9 @@ TEST(PictureOpenDialogTest, OffersPngFilesWithAPreview) {
     PictureOpenDialog dialog;
     EXPECT_EQ(dialog.nameFilters(), QStringList{QStringLiteral("Windowスキン (*.png)")});
     EXPECT_EQ(dialog.fileMode(), QFileDialog::AnyFile);
-    emit dialog.currentChanged(path);
+    Q_EMIT dialog.currentChanged(path);
     EXPECT_EQ(dialog.Preview()->pixmap().size(), QSize(192, 128));
-    emit dialog.currentChanged(dir.filePath(QStringLiteral("missing.png")));
+    Q_EMIT dialog.currentChanged(dir.filePath(QStringLiteral("missing.png")));
     EXPECT_TRUE(dialog.Preview()->pixmap().isNull());
 }
 
