@@ -1,0 +1,35 @@
+#include "render/CanvasPainter.h"
+
+#include "render/CanvasImage.h"
+#include "render/Colors.h"
+#include "render/SkinRenderer.h"
+
+namespace volmar {
+
+void PaintGrid(QImage& canvas, const EditorDisplayState& state, const QRect& clip) {
+    if (state.GridX < 1 || state.GridY < 1)
+        return;
+    EnsurePaintableFormat(canvas);
+    const Rect64 area =
+        PaintableArea(canvas, clip).Intersected({0, 0, kCanvasWidth, kCanvasHeight});
+    const QRgb dot = RgbFromBgr(state.GridColor);
+    for (qint64 y = 0; y < kCanvasHeight; y += state.GridY) {
+        if (y < area.Top || y >= area.Bottom)
+            continue;
+        QRgb* row = reinterpret_cast<QRgb*>(canvas.scanLine(int(y)));
+        for (qint64 x = 0; x < kCanvasWidth; x += state.GridX)
+            if (x >= area.Left && x < area.Right)
+                row[x] = dot;
+    }
+}
+
+void PaintCanvas(QImage& canvas, const EditorDisplayState& state, const QImage& skin,
+                 const DesignDocument& document, const QFont& labelFont, const QRect& clip) {
+    EnsurePaintableFormat(canvas);
+    FillArea(canvas, PaintableArea(canvas, clip), RgbFromBgr(state.FormColor));
+    if (state.GridVisible)
+        PaintGrid(canvas, state, clip);
+    DrawAllWindows(canvas, skin, document, labelFont, clip);
+}
+
+} // namespace volmar

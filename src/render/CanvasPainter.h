@@ -1,0 +1,24 @@
+#pragma once
+
+#include "document/DesignDocument.h"
+#include "render/DisplayState.h"
+
+#include <QFont>
+#include <QImage>
+#include <QRect>
+
+namespace volmar {
+
+// Sets one pixel in the grid colour at every (x, y) with x = 0, GridX, 2 GridX,
+// ... below the canvas width and y = 0, GridY, ... below the canvas height,
+// inside `clip` (the whole image when null). A spacing below 1 draws no grid.
+void PaintGrid(QImage& canvas, const EditorDisplayState& state, const QRect& clip = QRect());
+
+// Repaints the design canvas (or the part inside `clip`): the background
+// colour, then the grid dots when the grid is visible, then every window in
+// document order.
+void PaintCanvas(QImage& canvas, const EditorDisplayState& state, const QImage& skin,
+                 const DesignDocument& document, const QFont& labelFont,
+                 const QRect& clip = QRect());
+
+} // namespace volmar

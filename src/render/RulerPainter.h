@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QPainter>
+#include <QRect>
+
+#include <optional>
+
+namespace volmar {
+
+// A ruler is as long as the canvas side it measures and 20 pixels deep.
+inline constexpr int kRulerDepth = 20;
+
+// The logical bounds of the selected window's grab-handle frame, which is
+// 5 pixels taller than its window.
+struct RulerSelection {
+    qint32 Left = 0;
+    qint32 Top = 0;
+    qint32 Width = 0;
+    qint32 Height = 0;
+};
+
+// What one ruler repaint needs. Positions are in ruler coordinates, which are
+// canvas coordinates along the ruler.
+struct RulerPaint {
+    QRect Area;                    // part being repainted; null = the whole ruler
+    QColor Face;                   // the control-face colour
+    QFont Font;                    // the label font
+    std::optional<qint32> Pointer; // pointer x (horizontal) or y (vertical)
+    std::optional<RulerSelection> Selection;
+    bool Visible = true; // a hidden ruler draws nothing
+};
+
+// The horizontal ruler, 640 by 20: ticks every 50 (full depth), 10 (from 12)
+// and 5 (from 15) pixels, labels 0 to 600 at n + 3, the blue pointer mark and
+// the red marks at the selected frame's left and right edges.
+void PaintHorizontalRuler(QPainter& painter, const RulerPaint& paint);
+
+// The vertical ruler, 20 by 480: the same turned by a quarter, labels 0 to 450
+// written horizontally, red marks at the frame's top and at top + height - 5.
+void PaintVerticalRuler(QPainter& painter, const RulerPaint& paint);
+
+} // namespace volmar

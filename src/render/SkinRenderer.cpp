@@ -1,0 +1,76 @@
+#include "render/SkinRenderer.h"
+
+#include "render/CanvasImage.h"
+#include "render/PieceDrawing.h"
+#include "render/WindowLabel.h"
+
+#include <algorithm>
+
+namespace volmar {
+
+namespace {
+
+constexpr qint64 kLabelX = 10;
+constexpr qint64 kLabelY = 10;
+
+// Copies the label, opaque, into the visible part of the window.
+void DrawLabel(QImage& canvas, const QString& name, const QFont& font, const WindowArea& area) {
+    const Rect64& visible = area.Visible;
+    const LabelSlice label =
+        WindowLabel(name, font, canvas, visible.Left - kLabelX, visible.Right - kLabelX);
+    if (label.Image.isNull())
+        return;
+    const qint64 left = kLabelX + label.StartX;
+    const Rect64 box{left, kLabelY, left + label.Image.width(), kLabelY + label.Image.height()};
+    const Rect64 drawn = box.Intersected(visible);
+    if (drawn.IsEmpty())
+        return;
+    for (qint64 y = drawn.Top; y < drawn.Bottom; ++y) {
+        const QRgb* source =
+            reinterpret_cast<const QRgb*>(label.Image.constScanLine(int(y - box.Top)));
+        QRgb* dest = reinterpret_cast<QRgb*>(canvas.scanLine(int(area.OriginY + y)));
+        std::copy(source + (drawn.Left - box.Left), source + (drawn.Right - box.Left),
+                  dest + area.OriginX + drawn.Left);
+    }
+}
+
+void DrawPreparedWindow(QImage& canvas, const PreparedSkin& skin, const TWindowItem& window,
+                        const QFont& labelFont, const Rect64& paintable) {
+    const qint64 left = window.Left;
+    const qint64 top = window.Top;
+    const qint64 width = qint64(window.Right) - left;
+    const qint64 height = qint64(window.Bottom) - top;
+    if (width <= 0 || height <= 0)
+        return;
+    const Rect64 onCanvas{left, top, left + width, top + height};
+    const Rect64 visibleOnCanvas = onCanvas.Intersected(paintable);
+    if (visibleOnCanvas.IsEmpty())
+        return;
+    const WindowArea area{left, top, visibleOnCanvas.Translated(-left, -top)};
+    // The window image starts white; composing straight onto the canvas inside
+    // the window's rectangle gives the same pixels as composing apart and
+    // copying, since the copy replaces every pixel of the rectangle.
+    FillArea(canvas, visibleOnCanvas, qRgb(255, 255, 255));
+    for (const PlacedPiece& piece : PlaceSkinPieces(width, height))
+        DrawPiece(skin, piece, area, canvas);
+    DrawLabel(canvas, window.Name, labelFont, area);
+}
+
+} // namespace
+
+void DrawWindow(QImage& canvas, const QImage& skin, const TWindowItem& window,
+                const QFont& labelFont, const QRect& clip) {
+    EnsurePaintableFormat(canvas);
+    DrawPreparedWindow(canvas, PreparedSkin(skin), window, labelFont, PaintableArea(canvas, clip));
+}
+
+void DrawAllWindows(QImage& canvas, const QImage& skin, const DesignDocument& document,
+                    const QFont& labelFont, const QRect& clip) {
+    EnsurePaintableFormat(canvas);
+    const PreparedSkin prepared(skin);
+    const Rect64 paintable = PaintableArea(canvas, clip);
+    for (const auto& window : document)
+        DrawPreparedWindow(canvas, prepared, *window, labelFont, paintable);
+}
+
+} // namespace volmar

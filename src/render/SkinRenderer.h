@@ -1,0 +1,28 @@
+#pragma once
+
+#include "document/DesignDocument.h"
+#include "document/WindowItem.h"
+
+#include <QFont>
+#include <QImage>
+#include <QRect>
+
+namespace volmar {
+
+// Draws one window definition onto the canvas image from the skin image:
+// a white window image of the definition's size receives the stretched
+// background, the four corners, the four stretched edges (all with the colour
+// key of skin pixel (144, 16)) and the name label at (10, 10); the finished
+// window then replaces the canvas pixels under it, cut to the canvas and to
+// `clip` (the whole canvas when null). Only the part that reaches the canvas
+// is composed, so the window's size costs nothing beyond what is visible.
+// A window of zero or negative width or height draws nothing.
+void DrawWindow(QImage& canvas, const QImage& skin, const TWindowItem& window,
+                const QFont& labelFont, const QRect& clip = QRect());
+
+// Draws every definition in document order, index 0 first, so that later
+// windows cover earlier ones.
+void DrawAllWindows(QImage& canvas, const QImage& skin, const DesignDocument& document,
+                    const QFont& labelFont, const QRect& clip = QRect());
+
+} // namespace volmar
