@@ -35,4 +35,12 @@ void FillArea(QImage& target, const Rect64& area, QRgb colour) {
     }
 }
 
+void CopyArea(const QImage& source, const Rect64& area, QImage& target, qint64 x, qint64 y) {
+    for (qint64 row = area.Top; row < area.Bottom; ++row) {
+        const QRgb* from = reinterpret_cast<const QRgb*>(source.constScanLine(int(row)));
+        QRgb* to = reinterpret_cast<QRgb*>(target.scanLine(int(y + row - area.Top)));
+        std::copy(from + area.Left, from + area.Right, to + x);
+    }
+}
+
 } // namespace volmar

@@ -18,4 +18,8 @@ Rect64 PaintableArea(const QImage& target, const QRect& clip);
 // Sets every pixel of `area` (inside the image) to one colour.
 void FillArea(QImage& target, const Rect64& area, QRgb colour);
 
+// Copies `area` of `source` (inside it) to the target with its top-left
+// pixel at (x, y); the destination must lie inside the target.
+void CopyArea(const QImage& source, const Rect64& area, QImage& target, qint64 x, qint64 y);
+
 } // namespace volmar

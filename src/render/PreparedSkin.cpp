@@ -29,6 +29,6 @@ QImage PadWithWhite(const QImage& skin) {
 
 PreparedSkin::PreparedSkin(const QImage& skin)
     : image_(IsUsableAsIs(skin) ? skin : PadWithWhite(skin)),
-      key_(Row(kSkinKeyY)[kSkinKeyX] | 0xFF000000u) {}
+      key_(Row(kSkinKeyY)[kSkinKeyX] | 0xFF000000u), identity_(skin.cacheKey()) {}
 
 } // namespace volmar

@@ -2,6 +2,7 @@
 
 #include "render/CanvasImage.h"
 #include "render/PieceDrawing.h"
+#include "render/WindowFrame.h"
 #include "render/WindowLabel.h"
 
 #include <algorithm>
@@ -47,12 +48,13 @@ void DrawPreparedWindow(QImage& canvas, const PreparedSkin& skin, const TWindowI
     if (visibleOnCanvas.IsEmpty())
         return;
     const WindowArea area{left, top, visibleOnCanvas.Translated(-left, -top)};
-    // The window image starts white; composing straight onto the canvas inside
-    // the window's rectangle gives the same pixels as composing apart and
-    // copying, since the copy replaces every pixel of the rectangle.
-    FillArea(canvas, visibleOnCanvas, qRgb(255, 255, 255));
-    for (const PlacedPiece& piece : PlaceSkinPieces(width, height))
-        DrawPiece(skin, piece, area, canvas);
+    // Composing straight onto the canvas inside the window's rectangle gives
+    // the same pixels as composing apart and copying, since the copy replaces
+    // every pixel of the rectangle.
+    if (const QImage* frame = CachedFrame(skin, width, height))
+        CopyArea(*frame, area.Visible, canvas, visibleOnCanvas.Left, visibleOnCanvas.Top);
+    else
+        ComposeFrame(skin, width, height, area, canvas);
     DrawLabel(canvas, window.Name, labelFont, area);
 }
 

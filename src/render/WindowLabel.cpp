@@ -13,7 +13,7 @@ namespace {
 // A label wider than this is rendered for its visible columns only.
 constexpr qint64 kMaxCachedLabelWidth = 4096;
 // The cache is emptied when it holds this many labels.
-constexpr qsizetype kMaxCachedLabels = 512;
+constexpr qsizetype kMaxCachedLabels = 2048;
 
 QString CacheKey(const QString& name, const QFont& font, const QImage& device) {
     return font.key() + QLatin1Char('\x1f') + QString::number(device.dotsPerMeterX()) +

@@ -20,15 +20,16 @@ QImage RenderWindowLabel(const QString& text, const QFont& font, const QImage& d
 // Width of the label's cell box for `text` on `device`.
 qint64 WindowLabelWidth(const QString& text, const QFont& font, const QImage& device);
 
-// The whole label for a window name, remembered between calls for the same
-// name, font and resolution (the pixels are the same as RenderWindowLabel's).
-// Labels wider than the cache accepts are rendered for the asked columns only;
-// the returned image then starts at column `fromX` of the box and
-// `startX` tells the caller where it begins.
+// Columns of a window's label starting at column StartX of its box.
 struct LabelSlice {
     QImage Image;
     qint64 StartX = 0;
 };
+
+// The label of a window name with at least the columns [fromX, toX) of its
+// box. Labels of usual width come whole (StartX 0) and are kept between calls
+// for the same name, font and resolution; a very wide one is rendered for the
+// asked columns only. Pixels are always those of RenderWindowLabel.
 LabelSlice WindowLabel(const QString& name, const QFont& font, const QImage& device, qint64 fromX,
                        qint64 toX);
 

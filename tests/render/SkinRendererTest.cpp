@@ -84,7 +84,8 @@ TEST(SkinRenderer, MatchesLiteralCompositionForManySizesAndPlaces) {
          {QRect(40, 30, 200, 100), QRect(10, 10, 32, 32), QRect(5, 5, 33, 97),
           QRect(300, 200, 129, 47), QRect(100, 100, 31, 31), QRect(100, 100, 17, 60),
           QRect(100, 100, 60, 3), QRect(7, 9, 1, 1), QRect(-50, -30, 200, 100),
-          QRect(560, 420, 200, 100), QRect(-20, 400, 700, 200), QRect(0, 0, 640, 480)})
+          QRect(560, 420, 200, 100), QRect(-20, 400, 700, 200), QRect(0, 0, 640, 480),
+          QRect(-100, -50, 900, 400) /* larger than the canvas */})
         ExpectSameAsReference(skin,
                               Item(name, r.x(), r.y(), r.x() + r.width(), r.y() + r.height()));
 }
@@ -187,6 +188,14 @@ TEST(SkinRenderer, KeyColourIsReadAtEveryCall) {
     EXPECT_EQ(Drawn(skin, item).pixel(100, 60), kWhite);
 }
 
+TEST(SkinRenderer, ChangedSkinPixelsShowAtTheNextDraw) {
+    QImage skin = BuiltInLike();
+    const TWindowItem item = Item("", 0, 0, 200, 100);
+    EXPECT_EQ(Drawn(skin, item).pixel(100, 60), kPurple);
+    FillRect(skin, QRect(0, 0, 128, 128), kRed);
+    EXPECT_EQ(Drawn(skin, item).pixel(100, 60), kRed);
+}
+
 TEST(SkinRenderer, LabelIsPrefixAloneForEmptyNameAndFollowsTheWindow) {
     QImage canvas = Canvas();
     const QImage label = volmar::RenderWindowLabel(QStringLiteral("ウインドウ名："),
@@ -205,6 +214,12 @@ TEST(SkinRenderer, LabelIsCutAtTheWindowEdge) {
             ASSERT_EQ(canvas.pixel(x, y), kCanvasGreen);
     for (int x = 0; x < 640; ++x)
         ASSERT_EQ(canvas.pixel(x, 20), kCanvasGreen);
+}
+
+TEST(SkinRenderer, VeryWideLabelShowsTheRightColumns) {
+    const QString name = QString(3000, QLatin1Char('m')) + QStringLiteral("end");
+    ExpectSameAsReference(PlainFrame(), Item(name, -12000, 0, 700, 40));
+    ExpectSameAsReference(PlainFrame(), Item(name, 0, 0, 700, 40));
 }
 
 TEST(SkinRenderer, SmallOrEmptySkinReadsWhiteOutsideIt) {
