@@ -15,9 +15,14 @@ constexpr qint64 kMaxCachedLabelWidth = 4096;
 // The cache is emptied when it holds this many labels.
 constexpr qsizetype kMaxCachedLabels = 2048;
 
+// Everything that decides a label's pixels: the font (QFont::key() leaves out
+// the fallback families, hinting and kerning), the resolution and the name.
 QString CacheKey(const QString& name, const QFont& font, const QImage& device) {
-    return font.key() + QLatin1Char('\x1f') + QString::number(device.dotsPerMeterX()) +
-           QLatin1Char('x') + QString::number(device.dotsPerMeterY()) + QLatin1Char('\x1f') + name;
+    const QLatin1Char sep('|');
+    return font.key() + sep + font.families().join(QLatin1Char(',')) + sep +
+           QString::number(int(font.hintingPreference())) + sep +
+           QString::number(int(font.kerning())) + sep + QString::number(device.dotsPerMeterX()) +
+           sep + QString::number(device.dotsPerMeterY()) + sep + name;
 }
 
 QHash<QString, QImage>& LabelCache() {
