@@ -1,0 +1,189 @@
+#pragma once
+
+#include "canvas/FrameBounds.h"
+#include "canvas/GrabHandleLayout.h"
+#include "document/CanvasRect.h"
+
+#include <QPoint>
+#include <QWidget>
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+class QColor;
+class QContextMenuEvent;
+class QMenu;
+class QMouseEvent;
+class QPainter;
+class TQxGrabSize;
+class TWindowItem;
+
+// How a frame draws itself and whether its handles are live.
+enum TQxGSGrabMode {
+    QxGGNormal = 0,     // a single selection: outline and eight live handles
+    QxGGMultiSelect = 1 // one of several selected: outline and four corner marks, no live handles
+};
+
+// The frames that move along with a dragged frame in one step of a group move.
+using TQxGrabSizeControlList = std::vector<TQxGrabSize*>;
+
+// The grab-handle frame placed over a selected window on the design canvas.
+//
+// The frame keeps its own logical left/top/width/height, which may become zero
+// or negative while a handle is dragged past the opposite edge; its widget
+// geometry is the visible, turned-round form of them. Change the bounds only
+// through SetLeft/SetTop/SetWidth/SetHeight/SetBounds: every change raises
+// OnResize. The widget's own setGeometry/move/resize are hidden for that reason.
+//
+// Events are plain callbacks; an empty one is skipped. A handler may destroy
+// the frame only with deleteLater(), except that OnMouseDown, OnCheckUnderItem
+// and OnDblClick may also delete it outright. Handlers must not throw.
+class TQxGrabSize : public QWidget {
+    Q_OBJECT
+
+public:
+    using TNotifyEvent = std::function<void(TQxGrabSize* Sender)>;
+    using TMouseEvent = std::function<void(TQxGrabSize* Sender, QMouseEvent* Event)>;
+    using TQxMultiResizer = std::function<void(TQxGrabSize* Sender, TQxGrabSizeControlList& List)>;
+    using TQxCheckUnderItem = std::function<void(TQxGrabSize* Sender, bool& HitUnderItem)>;
+    using TQxMouseGrabMoveChangeEvent = std::function<void(TQxGrabSize* Sender, QPoint Point)>;
+    using TQxMouseGrabSizeChangeEvent =
+        std::function<void(TQxGrabSize* Sender, volmar::CanvasRect SizeRect)>;
+
+    explicit TQxGrabSize(QWidget* parent = nullptr);
+    ~TQxGrabSize() override;
+
+    // Scratch position the owner records when it lists the frame for a group move.
+    qint32 MultiResizerTempTop() const { return multiResizerTempTop_; }
+    void SetMultiResizerTempTop(qint32 value) { multiResizerTempTop_ = value; }
+    qint32 MultiResizerTempLeft() const { return multiResizerTempLeft_; }
+    void SetMultiResizerTempLeft(qint32 value) { multiResizerTempLeft_ = value; }
+
+    TQxGSGrabMode DrawMode() const { return drawMode_; }
+    void SetDrawMode(TQxGSGrabMode mode);
+
+    // Grid steps for snapping the top-left corner while moving. A step of 0
+    // leaves that coordinate unsnapped.
+    qint32 SnapGridX() const { return snapGridX_; }
+    void SetSnapGridX(qint32 value) { snapGridX_ = value; }
+    qint32 SnapGridY() const { return snapGridY_; }
+    void SetSnapGridY(qint32 value) { snapGridY_ = value; }
+    bool SnapGrid() const { return snapGrid_; }
+    void SetSnapGrid(bool value) { snapGrid_ = value; }
+
+    // Colours are 0x00BBGGRR.
+    quint32 Color() const { return color_; }
+    void SetColor(quint32 bgr);
+    quint32 MultiSelectColor() const { return multiSelectColor_; }
+    void SetMultiSelectColor(quint32 bgr);
+
+    // Shown on a context-menu request (right button); the frame does not own it.
+    QMenu* PopupMenu() const { return popupMenu_; }
+    void SetPopupMenu(QMenu* menu) { popupMenu_ = menu; }
+
+    // The window definition the frame stands for; the frame never reads it.
+    TWindowItem* Tag() const { return tag_; }
+    void SetTag(TWindowItem* item) { tag_ = item; }
+
+    // Logical bounds in the parent's coordinates. Each setter is one change of
+    // bounds: when the value differs it updates the widget, raises OnResize and
+    // lays the handles out again. SetBounds is one change of all four.
+    qint32 Left() const { return bounds_.Left; }
+    qint32 Top() const { return bounds_.Top; }
+    qint32 Width() const { return bounds_.Width; }
+    qint32 Height() const { return bounds_.Height; }
+    const volmar::FrameBounds& Bounds() const { return bounds_; }
+    void SetLeft(qint32 value);
+    void SetTop(qint32 value);
+    void SetWidth(qint32 value);
+    void SetHeight(qint32 value);
+    void SetBounds(qint32 left, qint32 top, qint32 width, qint32 height);
+
+    // The pointer was over a live handle at the last hover test.
+    bool OverHandle() const { return overHandle_; }
+    bool IsMoving() const { return moving_; }
+    bool IsResizing() const { return resizing_; }
+    const volmar::GrabHandles& Handles() const { return handles_; }
+
+    // Hidden: they would bypass the logical bounds. Use SetBounds and friends.
+    void setGeometry(int, int, int, int) = delete;
+    void setGeometry(const QRect&) = delete;
+    void move(int, int) = delete;
+    void move(const QPoint&) = delete;
+    void resize(int, int) = delete;
+    void resize(const QSize&) = delete;
+
+    TQxMultiResizer OnMultiResize;
+    TQxCheckUnderItem OnCheckUnderItem;
+    TQxMouseGrabMoveChangeEvent OnMouseGrabMoveChangeEvent;
+    TQxMouseGrabSizeChangeEvent OnMouseGrabSizeChangeEvent;
+    TNotifyEvent OnResize;
+    TMouseEvent OnMouseDown;
+    TMouseEvent OnMouseUp;
+    TMouseEvent OnMouseMove;
+    TNotifyEvent OnDblClick;
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    void ChangeBounds(const volmar::FrameBounds& next);
+    void LayOutHandles();
+
+    void PaintOutline(QPainter& painter, const QColor& color) const;
+    void PaintHandles(QPainter& painter) const;
+
+    void Press(QMouseEvent* event);
+    bool IsVetoedByOwner();
+    void FocusParent();
+    void BeginResize();
+    void EndResize();
+    void BeginMove(QPoint framePoint);
+    void StepMove(QPoint framePoint);
+    void SnapTopLeft();
+    void MoveListedFrames(qint64 dx, qint64 dy);
+    void StepResize(QMouseEvent* event);
+    void HoverTest(QPointF globalPointer);
+    void Disarm();
+
+    void RunDragStep(volmar::GrabDragStep step, qint32 x, qint32 y);
+    void KeepBottomEdge();
+    void KeepRightEdge();
+    void BottomEdgeTo(qint32 y);
+    void RightEdgeTo(qint32 x);
+
+    QPoint FramePoint(QPointF local) const;
+    QPoint ParentPoint(QPointF globalPointer) const;
+
+    qint32 multiResizerTempTop_ = 0;
+    qint32 multiResizerTempLeft_ = 0;
+    TQxGSGrabMode drawMode_ = QxGGNormal;
+    qint32 snapGridX_ = 10;
+    qint32 snapGridY_ = 10;
+    bool snapGrid_ = true;
+    quint32 color_ = 0x0000FF;
+    quint32 multiSelectColor_ = 0xFFFFFF;
+    QMenu* popupMenu_ = nullptr;
+    TWindowItem* tag_ = nullptr;
+
+    volmar::FrameBounds bounds_;
+    volmar::GrabHandles handles_;
+
+    bool doubleClickGuard_ = false;
+    bool moving_ = false;
+    QPoint moveAnchor_;
+    bool resizing_ = false;
+    volmar::FrameBounds resizeOrigin_;
+    // Armed by the hover test while the pointer is over a live handle.
+    bool pressArmed_ = false;
+    bool releaseArmed_ = false;
+    std::optional<volmar::GrabDragStep> armedStep_;
+    bool overHandle_ = false;
+};
