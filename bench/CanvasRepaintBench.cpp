@@ -1,7 +1,7 @@
 #include "render/CanvasPainter.h"
 #include "render/Fonts.h"
 
-#include <QGuiApplication>
+#include "BenchApplication.h"
 
 #include <benchmark/benchmark.h>
 
@@ -9,14 +9,7 @@ namespace {
 
 // Fonts need a GUI application; the benchmarks run without a display.
 void EnsureGuiApplication() {
-    if (QGuiApplication::instance())
-        return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "volmar-bench";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication app(argc, argv);
+    volmar::bench::EnsureApplication();
 }
 
 // A skin laid out like the built-in one: purple background, white frame area
