@@ -128,4 +128,15 @@ TEST_F(GrabSizeMove, MovesEvenWhenThePointerLeavesTheFrame) {
     EXPECT_EQ(frame->Left(), 600); // released: no longer follows
 }
 
+TEST_F(GrabSizeMove, AFrameGivenItsParentAfterItsBoundsKeepsThem) {
+    auto* frame = new TQxGrabSize;
+    frame->SetBounds(100, 50, 100, 57);
+    frame->setParent(parent_);
+    frame->show();
+    EXPECT_EQ(frame->geometry(), QRect(100, 50, 100, 57));
+    EXPECT_EQ(frame->Handles()[7].Left, 95);
+    Drag(frame, QPoint(5, 5), QPoint(125, 75));
+    EXPECT_EQ(frame->Bounds(), (volmar::FrameBounds{120, 70, 100, 57}));
+}
+
 } // namespace
