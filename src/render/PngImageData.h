@@ -1,0 +1,63 @@
+#pragma once
+
+#include "render/PngHeader.h"
+#include "render/PngRowConverter.h"
+
+#include <QImage>
+
+#include <zlib.h>
+
+#include <vector>
+
+namespace volmar {
+
+// Inflates the joined IDAT data a piece at a time and, as each row of a pass
+// arrives, unfilters it and converts it into its pixels of the target image.
+// Rows are inflated into a window of a few dozen kilobytes, so every row is
+// still in the cache when it is unfiltered and converted.
+class PngImageData {
+public:
+    PngImageData(const PngHeader& header, const PngRowConverter& converter, QImage& target);
+    ~PngImageData();
+    PngImageData(const PngImageData&) = delete;
+    PngImageData& operator=(const PngImageData&) = delete;
+
+    // Feeds the data of one IDAT chunk. Fails on a corrupt stream, a stream
+    // that ends before the last row or that holds more than the rows.
+    void Feed(const uchar* data, size_t length);
+
+    // True once the last row of the last pass has been converted.
+    bool IsComplete() const { return pass_ >= passes_.count; }
+
+private:
+    void TakeRows();
+    void FinishRow(uchar* row);
+    void NextRow();
+    void SkipEmptyPasses();
+    void MakeRoom();
+    void CheckNothingFollows();
+    size_t RowBytes() const;
+
+    const PngHeader header_;
+    const PngRowConverter& converter_;
+    QRgb* pixels_;
+    qsizetype pixelsPerLine_;
+    PngPasses passes_;
+    int pass_ = 0;
+    quint32 rowInPass_ = 0;
+    int step_;
+
+    z_stream stream_{};
+    bool streamEnded_ = false;
+    std::vector<uchar> window_;   // inflated bytes not yet taken, then free space
+    size_t capacity_ = 0;         // usable bytes of window_ (the rest is slack)
+    size_t taken_ = 0;            // start of the first row not yet taken
+    size_t filled_ = 0;           // end of the inflated bytes
+    size_t widestRow_ = 0;        // filter byte included
+    const uchar* above_ = nullptr;
+    std::vector<uchar> keptAbove_; // the row above, when the window moved on
+    std::vector<uchar> zeros_;     // the row above the first row of a pass
+    std::vector<QRgb> passLine_;   // an interlaced row before it is spread out
+};
+
+} // namespace volmar

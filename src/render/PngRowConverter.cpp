@@ -1,0 +1,205 @@
+#include "render/PngRowConverter.h"
+
+#include "render/FlattenOntoWhite.h"
+#include "render/PngErrors.h"
+
+#include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+namespace volmar {
+
+namespace {
+
+constexpr QRgb kWhite = 0xFFFFFFFFu;
+constexpr quint32 kRgba16ChunkPixels = 64;
+
+} // namespace
+
+PngRowConverter::PngRowConverter(const PngHeader& header, const PngColourChunks& colours)
+    : gamma_(colours.gamma), hasKey_(colours.hasKey), key_(colours.key) {
+    switch (header.colourType) {
+    case PngPalette:
+        BuildPaletteLookup(colours);
+        break;
+    case PngGrey:
+        if (header.bitDepth <= 8) {
+            BuildGreyLookup(header.bitDepth, colours);
+            break;
+        }
+        [[fallthrough]];
+    default:
+        ChooseSampleConverter(header);
+        return;
+    }
+    switch (header.bitDepth) {
+    case 1:
+        convert_ = &ConvertIndexed<1>;
+        break;
+    case 2:
+        convert_ = &ConvertIndexed<2>;
+        break;
+    case 4:
+        convert_ = &ConvertIndexed<4>;
+        break;
+    default:
+        convert_ = &ConvertIndexed<8>;
+        break;
+    }
+}
+
+void PngRowConverter::BuildPaletteLookup(const PngColourChunks& colours) {
+    if (!colours.hasPalette || colours.paletteAlphaEntries > colours.paletteEntries)
+        ThrowPngFault(PngFault::InvalidPalette);
+    for (int i = 0; i < colours.paletteEntries; ++i) {
+        const uchar* c = &colours.palette[size_t(3 * i)];
+        const uint alpha = i < colours.paletteAlphaEntries ? colours.paletteAlpha[size_t(i)] : 255;
+        lookup_[size_t(i)] = FlattenPixel(gamma_(c[0]), gamma_(c[1]), gamma_(c[2]), alpha);
+    }
+    validIndices_ = colours.paletteEntries;
+}
+
+void PngRowConverter::BuildGreyLookup(int bitDepth, const PngColourChunks& colours) {
+    const int levels = 1 << bitDepth;
+    for (int v = 0; v < levels; ++v) {
+        const uint grey = gamma_(uchar(v * 255 / (levels - 1)));
+        const bool transparent = colours.hasKey && colours.key[0] == v;
+        lookup_[size_t(v)] = transparent ? kWhite : OpaqueRgb(grey, grey, grey);
+    }
+}
+
+void PngRowConverter::ChooseSampleConverter(const PngHeader& header) {
+    const bool plain = gamma_.IsIdentity() && !hasKey_;
+    const bool wide = header.bitDepth == 16;
+    switch (header.colourType) {
+    case PngGrey:
+        convert_ = &ConvertSamples<1, 2>;
+        break;
+    case PngGreyAlpha:
+        convert_ = wide ? &ConvertSamples<2, 2> : &ConvertSamples<2, 1>;
+        break;
+    case PngRgb:
+        convert_ = wide ? &ConvertSamples<3, 2> : plain ? &ConvertRgb8 : &ConvertSamples<3, 1>;
+        break;
+    default:
+        convert_ = !plain ? (wide ? &ConvertSamples<4, 2> : &ConvertSamples<4, 1>)
+                   : wide ? &ConvertRgba16
+                          : &ConvertRgba8;
+        break;
+    }
+}
+
+// Indices (or grey levels) of Depth bits, packed from the most significant bit.
+template <int Depth>
+void PngRowConverter::ConvertIndexed(const PngRowConverter& self, const uchar* row, quint32 count,
+                                     QRgb* out) {
+    const QRgb* lookup = self.lookup_.data();
+    uint highest = 0;
+    if constexpr (Depth == 8) {
+        for (quint32 i = 0; i < count; ++i) {
+            const uint index = row[i];
+            highest = index > highest ? index : highest;
+            out[i] = lookup[index];
+        }
+    } else {
+        constexpr int perByte = 8 / Depth;
+        constexpr uint mask = (1u << Depth) - 1;
+        quint32 i = 0;
+        for (; i + perByte <= count; i += perByte) {
+            const uint byte = row[i / perByte];
+            for (int k = 0; k < perByte; ++k) {
+                const uint index = (byte >> (8 - Depth * (k + 1))) & mask;
+                highest = index > highest ? index : highest;
+                out[i + quint32(k)] = lookup[index];
+            }
+        }
+        for (int k = 0; i < count; ++i, ++k) {
+            const uint index = (row[i / perByte] >> (8 - Depth * (k + 1))) & mask;
+            highest = index > highest ? index : highest;
+            out[i] = lookup[index];
+        }
+    }
+    if (int(highest) >= self.validIndices_)
+        ThrowPngFault(PngFault::InvalidPalette);
+}
+
+// Any layout of 8- or 16-bit samples, with gamma and key transparency.
+template <int Channels, int SampleBytes>
+void PngRowConverter::ConvertSamples(const PngRowConverter& self, const uchar* row, quint32 count,
+                                     QRgb* out) {
+    constexpr bool colour = Channels >= 3;
+    constexpr bool alpha = Channels == 2 || Channels == 4;
+    constexpr int pixelBytes = Channels * SampleBytes;
+    const auto sample = [](const uchar* p) -> uint {
+        return SampleBytes == 2 ? uint((p[0] << 8) | p[1]) : p[0];
+    };
+    for (quint32 i = 0; i < count; ++i) {
+        const uchar* p = row + size_t(i) * pixelBytes;
+        if constexpr (!alpha) {
+            if (self.hasKey_ && sample(p) == self.key_[0] &&
+                (!colour ||
+                 (sample(p + SampleBytes) == self.key_[1] &&
+                  sample(p + 2 * SampleBytes) == self.key_[2]))) {
+                out[i] = kWhite;
+                continue;
+            }
+        }
+        const uint r = self.gamma_(p[0]);
+        const uint g = colour ? self.gamma_(p[SampleBytes]) : r;
+        const uint b = colour ? self.gamma_(p[2 * SampleBytes]) : r;
+        if constexpr (alpha)
+            out[i] = FlattenPixel(r, g, b, p[(Channels - 1) * SampleBytes]);
+        else
+            out[i] = OpaqueRgb(r, g, b);
+    }
+}
+
+// 8-bit truecolour without gamma or key: a reordering of bytes.
+void PngRowConverter::ConvertRgb8(const PngRowConverter&, const uchar* row, quint32 count,
+                                  QRgb* out) {
+    quint32 i = 0;
+    // Four-byte loads read one byte past the pixel; the last pixel goes alone.
+    for (; i + 1 < count; ++i) {
+        quint32 v;
+        std::memcpy(&v, row + 3 * size_t(i), 4);
+        out[i] = 0xFF000000u | (__builtin_bswap32(v) >> 8);
+    }
+    for (; i < count; ++i) {
+        const uchar* p = row + 3 * size_t(i);
+        out[i] = OpaqueRgb(p[0], p[1], p[2]);
+    }
+}
+
+void PngRowConverter::ConvertRgba8(const PngRowConverter&, const uchar* row, quint32 count,
+                                   QRgb* out) {
+    FlattenRgbaRow(row, count, out);
+}
+
+// 16-bit RGBA without gamma: keep the high bytes, then flatten.
+void PngRowConverter::ConvertRgba16(const PngRowConverter&, const uchar* row, quint32 count,
+                                    QRgb* out) {
+    alignas(16) uchar rgba[kRgba16ChunkPixels * 4];
+    while (count > 0) {
+        const quint32 n = count < kRgba16ChunkPixels ? count : kRgba16ChunkPixels;
+        quint32 i = 0;
+#if defined(__SSE2__)
+        const __m128i low = _mm_set1_epi16(0xFF);
+        for (; i + 2 <= n; i += 2) {
+            const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(row + 8 * i));
+            const __m128i high = _mm_packus_epi16(_mm_and_si128(v, low), _mm_setzero_si128());
+            _mm_storel_epi64(reinterpret_cast<__m128i*>(rgba + 4 * i), high);
+        }
+#endif
+        for (; i < n; ++i)
+            for (int k = 0; k < 4; ++k)
+                rgba[4 * i + quint32(k)] = row[8 * i + quint32(2 * k)];
+        FlattenRgbaRow(rgba, n, out);
+        row += 8 * size_t(n);
+        out += n;
+        count -= n;
+    }
+}
+
+} // namespace volmar
