@@ -14,8 +14,7 @@ namespace {
 inline __m128i FlattenWords(__m128i words) {
     const __m128i alpha = _mm_shufflehi_epi16(_mm_shufflelo_epi16(words, 0xFF), 0xFF);
     const __m128i lack = _mm_sub_epi16(_mm_set1_epi16(255), words);
-    const __m128i flat =
-        _mm_sub_epi16(_mm_set1_epi16(short(0xFF00)), _mm_mullo_epi16(alpha, lack));
+    const __m128i flat = _mm_sub_epi16(_mm_set1_epi16(short(0xFF00)), _mm_mullo_epi16(alpha, lack));
     const __m128i bgr = _mm_shufflehi_epi16(_mm_shufflelo_epi16(flat, 0xC6), 0xC6);
     return _mm_srli_epi16(bgr, 8);
 }

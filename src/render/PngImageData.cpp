@@ -16,8 +16,8 @@ constexpr size_t kWindowBytes = 128 * 1024;
 PngImageData::PngImageData(const PngHeader& header, const PngRowConverter& converter,
                            QImage& target)
     : header_(header), converter_(converter), pixels_(reinterpret_cast<QRgb*>(target.bits())),
-      pixelsPerLine_(target.bytesPerLine() / qsizetype(sizeof(QRgb))),
-      passes_(PngPassesOf(header)), step_(header.FilterStep()) {
+      pixelsPerLine_(target.bytesPerLine() / qsizetype(sizeof(QRgb))), passes_(PngPassesOf(header)),
+      step_(header.FilterStep()) {
     const int result = inflateInit(&stream_);
     if (result != Z_OK)
         ThrowZlibFault(result);

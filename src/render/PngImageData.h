@@ -49,11 +49,11 @@ private:
 
     z_stream stream_{};
     bool streamEnded_ = false;
-    std::vector<uchar> window_;   // inflated bytes not yet taken, then free space
-    size_t capacity_ = 0;         // usable bytes of window_ (the rest is slack)
-    size_t taken_ = 0;            // start of the first row not yet taken
-    size_t filled_ = 0;           // end of the inflated bytes
-    size_t widestRow_ = 0;        // filter byte included
+    std::vector<uchar> window_; // inflated bytes not yet taken, then free space
+    size_t capacity_ = 0;       // usable bytes of window_ (the rest is slack)
+    size_t taken_ = 0;          // start of the first row not yet taken
+    size_t filled_ = 0;         // end of the inflated bytes
+    size_t widestRow_ = 0;      // filter byte included
     const uchar* above_ = nullptr;
     std::vector<uchar> keptAbove_; // the row above, when the window moved on
     std::vector<uchar> zeros_;     // the row above the first row of a pass

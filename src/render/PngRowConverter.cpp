@@ -139,9 +139,8 @@ void PngRowConverter::ConvertSamples(const PngRowConverter& self, const uchar* r
         const uchar* p = row + size_t(i) * pixelBytes;
         if constexpr (!alpha) {
             if (self.hasKey_ && sample(p) == self.key_[0] &&
-                (!colour ||
-                 (sample(p + SampleBytes) == self.key_[1] &&
-                  sample(p + 2 * SampleBytes) == self.key_[2]))) {
+                (!colour || (sample(p + SampleBytes) == self.key_[1] &&
+                             sample(p + 2 * SampleBytes) == self.key_[2]))) {
                 out[i] = kWhite;
                 continue;
             }

@@ -19,7 +19,9 @@ public:
     PngRowConverter(const PngHeader& header, const PngColourChunks& colours);
 
     // Converts `count` pixels of `row`. Fails on a palette index beyond the palette.
-    void Convert(const uchar* row, quint32 count, QRgb* out) const { convert_(*this, row, count, out); }
+    void Convert(const uchar* row, quint32 count, QRgb* out) const {
+        convert_(*this, row, count, out);
+    }
 
 private:
     using ConvertFunction = void (*)(const PngRowConverter&, const uchar*, quint32, QRgb*);
@@ -28,7 +30,8 @@ private:
     void BuildGreyLookup(int bitDepth, const PngColourChunks& colours);
     void ChooseSampleConverter(const PngHeader& header);
 
-    template <int Depth> static void ConvertIndexed(const PngRowConverter&, const uchar*, quint32, QRgb*);
+    template <int Depth>
+    static void ConvertIndexed(const PngRowConverter&, const uchar*, quint32, QRgb*);
     template <int Channels, int SampleBytes>
     static void ConvertSamples(const PngRowConverter&, const uchar*, quint32, QRgb*);
     static void ConvertRgb8(const PngRowConverter&, const uchar*, quint32, QRgb*);

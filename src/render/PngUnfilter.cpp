@@ -92,7 +92,8 @@ template <int Step> void AveragePixels(uchar* row, const uchar* above, size_t le
     for (size_t i = 0; i + Step <= length; i += Step) {
         const __m128i b = LoadPixel<Step>(above + i);
         // _mm_avg_epu8 rounds up; the filter rounds down.
-        const __m128i avg = _mm_sub_epi8(_mm_avg_epu8(a, b), _mm_and_si128(_mm_xor_si128(a, b), one));
+        const __m128i avg =
+            _mm_sub_epi8(_mm_avg_epu8(a, b), _mm_and_si128(_mm_xor_si128(a, b), one));
         a = _mm_add_epi8(LoadPixel<Step>(row + i), avg);
         StorePixel<Step>(row + i, a);
     }

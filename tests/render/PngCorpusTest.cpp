@@ -17,7 +17,7 @@ struct Format {
     int bitDepth;
 };
 
-const Format kFormats[] = {{0, 1}, {0, 2}, {0, 4}, {0, 8}, {0, 16}, {2, 8},  {2, 16}, {3, 1},
+const Format kFormats[] = {{0, 1}, {0, 2}, {0, 4}, {0, 8}, {0, 16}, {2, 8}, {2, 16}, {3, 1},
                            {3, 2}, {3, 4}, {3, 8}, {4, 8}, {4, 16}, {6, 8}, {6, 16}};
 
 // Samples that sweep each channel's range (low bytes of 16-bit samples
@@ -123,9 +123,9 @@ TEST(PngCorpus, EachFilterAloneAndChosenPerRowMatchesLibpng) {
                 for (int y = 0; y < picture.height; ++y) {
                     const auto* row =
                         reinterpret_cast<const uchar*>(data.constData()) + y * rowBytes + 1;
-                    filtered += detail::FilterRow(type, row, y ? row - rowBytes : nullptr,
-                                                  rowBytes - 1,
-                                                  std::max(1, picture.BitsPerPixel() / 8));
+                    filtered +=
+                        detail::FilterRow(type, row, y ? row - rowBytes : nullptr, rowBytes - 1,
+                                          std::max(1, picture.BitsPerPixel() / 8));
                 }
                 for (auto& c : chunks)
                     if (c.type == "IDAT")

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 namespace volmar::test {
@@ -21,12 +22,12 @@ inline QImage DecodePng(const QByteArray& file) {
     return DecodePngOntoWhite(exact.data(), exact.size());
 }
 
-// The message a decoding fails with; empty when it succeeds.
-inline QString DecodeFailure(const QByteArray& file) {
+// The message (UTF-8) a decoding fails with; empty when it succeeds.
+inline std::string DecodeFailure(const QByteArray& file) {
     try {
         DecodePng(file);
     } catch (const VolmarError& error) {
-        return error.message();
+        return error.message().toStdString();
     }
     return {};
 }
@@ -36,12 +37,14 @@ inline QString DecodeFailure(const QByteArray& file) {
 inline ::testing::AssertionResult SameAsLibpng(const QByteArray& file) {
     const LibpngReference expected = DecodeWithLibpng(file);
     if (expected.image.isNull())
-        return ::testing::AssertionFailure() << "libpng refuses it: " << expected.error.toStdString();
+        return ::testing::AssertionFailure()
+               << "libpng refuses it: " << expected.error.toStdString();
     QImage actual;
     try {
         actual = DecodePng(file);
     } catch (const VolmarError& error) {
-        return ::testing::AssertionFailure() << "ours refuses it: " << error.message().toStdString();
+        return ::testing::AssertionFailure()
+               << "ours refuses it: " << error.message().toStdString();
     }
     if (actual.size() != expected.image.size() || actual.format() != QImage::Format_RGB32)
         return ::testing::AssertionFailure() << "size or format differs";

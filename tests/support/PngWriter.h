@@ -82,8 +82,7 @@ inline int PaethPredict(int a, int b, int c) {
     return (pa <= pb && pa <= pc) ? a : (pb <= pc ? b : c);
 }
 
-inline QByteArray FilterRow(int type, const uchar* row, const uchar* above, int length,
-                            int step) {
+inline QByteArray FilterRow(int type, const uchar* row, const uchar* above, int length, int step) {
     QByteArray out(length + 1, '\0');
     out[0] = char(type);
     for (int i = 0; i < length; ++i) {
@@ -145,7 +144,8 @@ inline std::vector<std::vector<QByteArray>> PassRows(const PngPicture& p, bool i
         const int w = p.width > g[0] ? (p.width - g[0] + g[2] - 1) / g[2] : 0;
         for (int y = g[1]; w > 0 && y < p.height; y += g[3]) {
             QByteArray row(p.RowBytes(w), '\0');
-            const auto* source = reinterpret_cast<const uchar*>(p.samples.constData()) + y * rowBytes;
+            const auto* source =
+                reinterpret_cast<const uchar*>(p.samples.constData()) + y * rowBytes;
             for (int i = 0; i < w; ++i)
                 CopyPixel(source, g[0] + i * g[2], reinterpret_cast<uchar*>(row.data()), i,
                           p.BitsPerPixel());
@@ -216,8 +216,7 @@ inline QByteArray PngSignature() {
 // A chunk with its length and CRC.
 inline QByteArray FrameChunk(const PngChunkBytes& chunk) {
     const QByteArray body = chunk.type + chunk.data;
-    const uLong crc =
-        crc32(0, reinterpret_cast<const Bytef*>(body.constData()), uInt(body.size()));
+    const uLong crc = crc32(0, reinterpret_cast<const Bytef*>(body.constData()), uInt(body.size()));
     return BigEndian32(quint32(chunk.data.size())) + body + BigEndian32(quint32(crc));
 }
 
@@ -260,8 +259,7 @@ inline std::vector<PngChunkBytes> PngChunksOf(const PngPicture& p, const PngOpti
         chunks.push_back({"PLTE", o.palette});
     if (o.transparency)
         chunks.push_back({"tRNS", *o.transparency});
-    const QByteArray stream =
-        ZlibCompress(FilteredImageData(p, o.interlaced, o.filters), o.level);
+    const QByteArray stream = ZlibCompress(FilteredImageData(p, o.interlaced, o.filters), o.level);
     const qsizetype piece = o.idatSize > 0 ? o.idatSize : qMax<qsizetype>(1, stream.size());
     for (qsizetype at = 0; at < stream.size(); at += piece)
         chunks.push_back({"IDAT", stream.mid(at, piece)});

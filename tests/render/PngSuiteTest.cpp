@@ -1,0 +1,89 @@
+// The public PNG conformance suite, where the machine has it: every valid
+// file gives the skin image libpng's reading gives, every broken one ("x...")
+// fails with its message.
+
+#include "render/PngMessages.h"
+#include "render/PngTestSupport.h"
+#include "render/SkinLoader.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+using namespace volmar::test;
+using namespace volmar::test::png_messages;
+
+namespace {
+
+// The shared test data beside the source tree; VOLMAR_SHARED_TESTDATA in the
+// environment points elsewhere (a worktree that lies deeper, say).
+QDir SuiteDir() {
+    const QString shared =
+        qEnvironmentVariable("VOLMAR_SHARED_TESTDATA", QStringLiteral(VOLMAR_SHARED_TESTDATA));
+    return QDir(shared + QStringLiteral("/pngsuite"));
+}
+
+QStringList SuiteFiles() {
+    return SuiteDir().entryList({QStringLiteral("*.png")}, QDir::Files, QDir::Name);
+}
+
+std::string LoadFailure(const QString& path) {
+    try {
+        volmar::LoadSkin(path);
+    } catch (const volmar::VolmarError& error) {
+        return error.message().toStdString();
+    }
+    return {};
+}
+
+} // namespace
+
+TEST(PngSuite, ValidFilesGiveTheSameSkinImageAsLibpng) {
+    const QStringList files = SuiteFiles();
+    if (files.isEmpty())
+        GTEST_SKIP() << "no PNG suite at " << SuiteDir().path().toStdString();
+    int checked = 0;
+    for (const QString& name : files) {
+        if (name.startsWith(u'x'))
+            continue;
+        SCOPED_TRACE(name.toStdString());
+        const QString path = SuiteDir().filePath(name);
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        EXPECT_TRUE(SameAsLibpng(bytes));
+        const LibpngReference reference = DecodeWithLibpng(bytes);
+        EXPECT_EQ(volmar::LoadSkin(path), reference.image);
+        ++checked;
+    }
+    EXPECT_GT(checked, 150);
+}
+
+TEST(PngSuite, BrokenFilesFailWithTheirMessages) {
+    const QStringList files = SuiteFiles();
+    if (files.isEmpty())
+        GTEST_SKIP() << "no PNG suite at " << SuiteDir().path().toStdString();
+    // Faults the messages name; the colour type and bit depth faults (xc, xd)
+    // have no message of their own and are reported as a damaged IHDR.
+    const std::pair<const char*, std::string> expected[] = {
+        {"xs", kInvalidHeader}, {"xcr", kInvalidHeader}, {"xlf", kInvalidHeader},
+        {"xhd", kCrc},          {"xcs", kCrc},           {"xdt", kNoData},
+        {"xc1", kIhdrCorrupt},  {"xc9", kIhdrCorrupt},   {"xd", kIhdrCorrupt},
+    };
+    int checked = 0;
+    for (const QString& name : files) {
+        if (!name.startsWith(u'x'))
+            continue;
+        SCOPED_TRACE(name.toStdString());
+        const std::string failure = LoadFailure(SuiteDir().filePath(name));
+        EXPECT_FALSE(failure.empty());
+        for (const auto& [prefix, message] : expected)
+            if (name.startsWith(QLatin1String(prefix))) {
+                EXPECT_EQ(failure, message);
+                ++checked;
+                break;
+            }
+    }
+    EXPECT_EQ(checked, 14);
+}
