@@ -25,9 +25,9 @@ public:
     // (QDialog::Accepted or QDialog::Rejected).
     std::deque<std::function<int(QDialog&)>> forms;
 
-    QStringList asked;    // captions of confirmations, "name", "open", ...
-    QStringList errors;   // messages given to ShowError
-    QStringList urls;     // addresses opened
+    QStringList asked;  // captions of confirmations, "name", "open", ...
+    QStringList errors; // messages given to ShowError
+    QStringList urls;   // addresses opened
 
     QString AskWindowName(QWidget*) override {
         asked << QStringLiteral("name");
@@ -66,11 +66,11 @@ public:
 
 private:
     template <typename T> static T take(std::deque<T>& queue, T fallback) {
-        if (queue.empty())
-            return fallback;
-        T value = std::move(queue.front());
-        queue.pop_front();
-        return value;
+        if (!queue.empty()) {
+            fallback = std::move(queue.front());
+            queue.pop_front();
+        }
+        return fallback;
     }
 };
 

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+
+namespace volmar {
+
+// The help file, "VOLMAR.html" in the folder of the running executable.
+QString HelpFilePath(const QString& programFolder = QCoreApplication::applicationDirPath());
+
+// aacHelpUpdate: the help command is enabled exactly while the help file
+// exists. Asked again at every update, so copying the file beside the
+// executable enables the command without a restart.
+bool HelpCommandEnabled(const QString& programFolder = QCoreApplication::applicationDirPath());
+
+} // namespace volmar

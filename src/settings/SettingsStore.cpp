@@ -1,0 +1,80 @@
+#include "settings/SettingsStore.h"
+
+#include "document/VolmarError.h"
+#include "settings/SettingKeys.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+
+namespace volmar {
+
+namespace {
+
+QByteArray Section() {
+    return setting::kSection.toLatin1();
+}
+
+QByteArray Key(const QString& key) {
+    return key.toLatin1();
+}
+
+[[noreturn]] void CannotWrite(const QString& path, const QString& reason) {
+    throw VolmarError(QStringLiteral("ファイル \"%1\" を作成できません。%2")
+                          .arg(QDir::toNativeSeparators(path), reason));
+}
+
+} // namespace
+
+SettingsStore SettingsStore::Load(const QString& path) {
+    SettingsStore store;
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly))
+        store.ini_ = IniStore::Read(file.readAll());
+    return store;
+}
+
+void SettingsStore::Save(const QString& path) const {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        CannotWrite(path, file.errorString());
+    const QByteArray bytes = ini_.Write();
+    if (file.write(bytes) != bytes.size() || !file.commit())
+        CannotWrite(path, file.errorString());
+}
+
+qint32 SettingsStore::ReadInteger(const QString& key, qint32 def) const {
+    return ini_.ReadInteger(Section(), Key(key), def);
+}
+
+bool SettingsStore::ReadBool(const QString& key, bool def) const {
+    return ini_.ReadBool(Section(), Key(key), def);
+}
+
+QString SettingsStore::ReadText(const QString& key, const QString& def) const {
+    return ini_.ReadString(Section(), Key(key), def);
+}
+
+// Colours are 32-bit patterns: a system colour reads back from its negative
+// decimal form as well as from hexadecimal.
+quint32 SettingsStore::ReadColor(const QString& key, quint32 def) const {
+    return quint32(ini_.ReadInteger(Section(), Key(key), qint32(def)));
+}
+
+void SettingsStore::WriteInteger(const QString& key, qint32 value) {
+    ini_.SetInteger(Section(), Key(key), value);
+}
+
+void SettingsStore::WriteBool(const QString& key, bool value) {
+    ini_.SetBool(Section(), Key(key), value);
+}
+
+void SettingsStore::WriteText(const QString& key, const QString& value) {
+    ini_.SetString(Section(), Key(key), value);
+}
+
+void SettingsStore::WriteColor(const QString& key, quint32 value) {
+    ini_.SetInteger(Section(), Key(key), qint32(value));
+}
+
+} // namespace volmar
