@@ -1,31 +1,12 @@
 #include "render/CanvasPainter.h"
 #include "render/Fonts.h"
+#include "render/SkinLoader.h"
 
 #include "BenchApplication.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
-
-// Fonts need a GUI application; the benchmarks run without a display.
-void EnsureGuiApplication() {
-    volmar::bench::EnsureApplication();
-}
-
-// A skin laid out like the built-in one: purple background, white frame area
-// with a light blue 5-pixel border.
-QImage BenchSkin() {
-    QImage skin(192, 128, QImage::Format_RGB32);
-    skin.fill(Qt::white);
-    for (int y = 0; y < 128; ++y)
-        for (int x = 0; x < 128; ++x)
-            skin.setPixel(x, y, qRgb(128, 0, 128));
-    for (int y = 0; y < 64; ++y)
-        for (int x = 128; x < 192; ++x)
-            if (x <= 132 || x >= 187 || y <= 4 || y >= 59)
-                skin.setPixel(x, y, qRgb(111, 175, 255));
-    return skin;
-}
 
 // n windows of 200 by 100 spread over the canvas, each with its own name.
 volmar::DesignDocument SpreadWindows(int n) {
@@ -43,9 +24,12 @@ volmar::DesignDocument SpreadWindows(int n) {
 }
 
 void BM_CanvasRepaint(benchmark::State& state) {
-    EnsureGuiApplication();
+    if (!volmar::bench::EnsureApplication()) {
+        state.SkipWithError("no application object for fonts");
+        return;
+    }
     const volmar::DesignDocument doc = SpreadWindows(int(state.range(0)));
-    const QImage skin = BenchSkin();
+    const QImage skin = volmar::LoadBuiltInSkin();
     const QFont font = volmar::WindowLabelFont();
     const volmar::EditorDisplayState display;
     QImage canvas(volmar::kCanvasWidth, volmar::kCanvasHeight, QImage::Format_RGB32);

@@ -1,3 +1,4 @@
+#include "render/SkinLoader.h"
 #include "render/SkinRenderer.h"
 #include "ReferenceWindow.h"
 #include "TestSkins.h"
@@ -75,6 +76,11 @@ TEST(SkinRenderer, WorkedExampleShowsBorderInteriorAndLabel) {
             ASSERT_EQ(p, outside ? kCanvasGreen : border ? kLightBlue : kPurple) << x << "," << y;
         }
     EXPECT_GT(black, 20);
+}
+
+TEST(SkinRenderer, BuiltInSkinDrawsTheWorkedExample) {
+    const TWindowItem item = Item(QStringLiteral("command"), 50, 60, 250, 160);
+    EXPECT_EQ(Drawn(volmar::LoadBuiltInSkin(), item), Drawn(BuiltInLike(), item));
 }
 
 TEST(SkinRenderer, MatchesLiteralCompositionForManySizesAndPlaces) {
