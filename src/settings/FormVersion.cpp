@@ -66,7 +66,7 @@ void TVersionForm::CreateTitle() {
 }
 
 void TVersionForm::CreateCredits() {
-    Caption(this, "Label3", QStringLiteral("(C) 2024 kestrel"), 72, 43);
+    Caption(this, "Label3", QStringLiteral("© 2026 kestrel"), 72, 43);
     Caption(this, "Label4", QStringLiteral("ver:"), 160, 43);
     Caption(this, "versionlabel", QStringLiteral(VOLMAR_VERSION), 186, 43);
     auto* home = new LinkLabel(kHomePage, this);
@@ -79,7 +79,7 @@ void TVersionForm::CreateCredits() {
     auto* zlib = new LinkLabel(kZlibPage, this);
     zlib->setObjectName(QStringLiteral("Label7"));
     zlib->setGeometry(132, 103, 193, 13);
-    Caption(this, "Label8", QStringLiteral("(C) Jean-loup Gailly and Mark Adler"), 132, 122);
+    Caption(this, "Label8", QStringLiteral("© Jean-loup Gailly and Mark Adler"), 132, 122);
     for (LinkLabel* link : {home, zlib})
         connect(link, &LinkLabel::Clicked, this, [this, link] { hompegelabelClick(link); });
 }

@@ -44,6 +44,11 @@ TEST(TVersionForm, ShowsTitleVersionAndCredits) {
     ASSERT_FALSE(image->pixmap().isNull());
     EXPECT_NE(image->pixmap().toImage().pixelColor(24, 24).alpha(), 0);
 
+    // Captions of the default width stay clear of their neighbours on the right.
+    EXPECT_LT(Label(form, "Label3")->geometry().right(), Label(form, "Label4")->x());
+    EXPECT_LT(Label(form, "Label4")->geometry().right(), Label(form, "versionlabel")->x());
+    EXPECT_LT(Label(form, "Label6")->geometry().right(), Label(form, "Label7")->x());
+
     QString credits;
     for (const QLabel* label : form.findChildren<QLabel*>())
         credits += label->text() + QLatin1Char('\n');
