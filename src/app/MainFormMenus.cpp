@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -112,11 +113,12 @@ void TMainForm::BuildToolBar() {
     MainToolBar->setStyle(style);
     MainToolBar->setMovable(false);
     MainToolBar->setFloatable(false);
-    MainToolBar->setFixedHeight(kToolBarHeight);
     MainToolBar->setIconSize(QSize(16, 16));
     MainToolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
     MainToolBar->setContextMenuPolicy(Qt::PreventContextMenu);
-    addToolBar(Qt::TopToolBarArea, MainToolBar);
+    // The toolbar heads the client area's column, where its height is its own.
+    static_cast<QVBoxLayout*>(centralWidget()->layout())->insertWidget(0, MainToolBar);
+    MainToolBar->setFixedHeight(kToolBarHeight);
 
     const auto addCommand = [this](QAction* action) {
         MainToolBar->addAction(action);

@@ -23,15 +23,15 @@ public:
     std::function<void(QMouseEvent*)> OnMouseUp;
     std::function<void(QMouseEvent*)> OnDblClick;
 
+    // The image of the last repaint.
+    const QImage& Buffer() const { return buffer_; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
-
-    // The image of the last repaint.
-    const QImage& Buffer() const { return buffer_; }
 
 private:
     QImage buffer_;

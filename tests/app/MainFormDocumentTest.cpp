@@ -2,7 +2,10 @@
 
 #include "canvas/QxGrabSize.h"
 
+#include "app/PaintBox.h"
+
 #include <QAction>
+#include <QLabel>
 #include <QTest>
 
 namespace volmar::test {
@@ -141,14 +144,14 @@ TEST_F(DocumentTest, SelectorPicksByDefinitionNotByName) {
 
     form->WindowSelector->setCurrentIndex(1);
     EXPECT_EQ(form->CountSelected(), 0) << "a change by the program is no pick";
-    emit form->WindowSelector->activated(1);
+    Q_EMIT form->WindowSelector->activated(1);
     EXPECT_FALSE(first->Selected);
     EXPECT_TRUE(second->Selected);
     ASSERT_EQ(form->frames().size(), 1u);
     EXPECT_EQ(form->frames().front()->Tag(), second);
 
     // Picking the one already selected leaves exactly one frame.
-    emit form->WindowSelector->activated(1);
+    Q_EMIT form->WindowSelector->activated(1);
     ASSERT_EQ(form->frames().size(), 1u);
     EXPECT_EQ(form->frames().front()->Tag(), second);
 }
