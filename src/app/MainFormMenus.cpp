@@ -148,9 +148,9 @@ void TMainForm::BuildToolBar() {
     auto* modes = new QButtonGroup(MainToolBar);
     modes->setExclusive(true);
     for (QToolButton* button : {CheckSelectMode, CheckWindowMode}) {
-        ShapeButton(button);
         modes->addButton(button);
         MainToolBar->addWidget(button);
+        ShapeButton(button); // after adding: the toolbar flattens the buttons it takes
     }
     CheckWindowMode->setChecked(true);
 

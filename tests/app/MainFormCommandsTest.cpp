@@ -110,6 +110,7 @@ TEST_F(CommandsTest, ToolBarHasButtonsAndSeparatorsInOrder) {
         auto* button = qobject_cast<QToolButton*>(widget);
         ASSERT_NE(button, nullptr);
         EXPECT_EQ(button->width(), 23);
+        EXPECT_FALSE(button->autoRaise()) << "buttons are raised, not flat";
         EXPECT_EQ(button->toolButtonStyle(), Qt::ToolButtonIconOnly);
         items << (button->defaultAction() ? button->defaultAction()->objectName()
                                           : button->objectName());
