@@ -1,12 +1,13 @@
+#include "app/MainForm.h"
+#include "dialogs/QtDialogs.h"
+
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VOLMAR"));
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("VOLMAR"));
-    window.resize(706, 685);
-    window.show();
+    volmar::QtDialogs dialogs;
+    TMainForm form(dialogs);
+    form.show();
     return app.exec();
 }

@@ -65,6 +65,8 @@ public:
     void OpenUrl(const QString& url) override { urls << url; }
 
 private:
+    // The answer is moved into the fallback rather than into a fresh local:
+    // g++ 12 at -O2 takes a fresh std::optional<QString> for uninitialised.
     template <typename T> static T take(std::deque<T>& queue, T fallback) {
         if (!queue.empty()) {
             fallback = std::move(queue.front());

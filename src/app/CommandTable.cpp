@@ -1,0 +1,71 @@
+#include "app/CommandTable.h"
+
+#include <QKeyCombination>
+
+namespace volmar {
+
+namespace {
+
+constexpr int Key(Qt::Key key) {
+    return QKeyCombination(key).toCombined();
+}
+
+constexpr int Ctrl(Qt::Key key) {
+    return QKeyCombination(Qt::ControlModifier, key).toCombined();
+}
+
+constexpr int kNone = 0;
+constexpr int kNoImage = -1;
+
+const CommandEntry kCommands[] = {
+    {&TMainForm::aacNewProject, "aacNewProject", "新規プロジェクト", true, Ctrl(Qt::Key_N), 3,
+     &TMainForm::aacNewProjectExecute, false},
+    {&TMainForm::aacOpenProject, "aacOpenProject", "プロジェクトを開く", true, Ctrl(Qt::Key_O), 4,
+     &TMainForm::aacOpenProjectExecute, false},
+    {&TMainForm::aacSaveAsProject, "aacSaveAsProject", "プロジェクトに名前をつけて保存", true,
+     kNone, 5, &TMainForm::aacSaveAsProjectExecute, false},
+    {&TMainForm::aacSaveProject, "aacSaveProject", "プロジェクトの上書き保存", true,
+     Ctrl(Qt::Key_S), 6, &TMainForm::aacSaveProjectExecute, false},
+    {&TMainForm::aacCopy, "aacCopy", "コピー", true, Ctrl(Qt::Key_C), 10,
+     &TMainForm::aacCopyExecute, false},
+    {&TMainForm::aacCut, "aacCut", "切り取り", true, Ctrl(Qt::Key_X), 9, &TMainForm::aacCutExecute,
+     false},
+    {&TMainForm::aacPaste, "aacPaste", "貼り付け", true, Ctrl(Qt::Key_V), 8,
+     &TMainForm::aacPasteExecute, false},
+    {&TMainForm::aacDelete, "aacDelete", "削除", true, Key(Qt::Key_Delete), 7,
+     &TMainForm::aacDeleteExecute, false},
+    {&TMainForm::aacSelectAll, "aacSelectAll", "全て選択", true, Ctrl(Qt::Key_A), kNoImage,
+     &TMainForm::aacSelectAllExecute, false},
+    {&TMainForm::aacViewGridLine, "aacViewGridLine", "グリッドガイドの表示", true, kNone, kNoImage,
+     &TMainForm::aacViewGridLineExecute, true},
+    {&TMainForm::aacSnapViewGrid, "aacSnapViewGrid", "グリッドにスナップ", true, kNone, kNoImage,
+     &TMainForm::aacSnapViewGridExecute, true},
+    {&TMainForm::aacViewruler, "aacViewruler", "ルーラーの表示", false, kNone, kNoImage,
+     &TMainForm::aacViewrulerExecute, true},
+    {&TMainForm::aacSkinChange, "aacSkinChange", "ウインドウスキンの切り替え", true, kNone,
+     kNoImage, &TMainForm::aacSkinChangeExecute, false},
+    {&TMainForm::aacZBack, "aacZBack", "背面に移動", false, kNone, 18, &TMainForm::aacZBackExecute,
+     false},
+    {&TMainForm::aacZTop, "aacZTop", "前面に移動", false, kNone, 16, &TMainForm::aacZTopExecute,
+     false},
+    {&TMainForm::aacZFullBack, "aacZFullBack", "最背面に移動", false, kNone, 17,
+     &TMainForm::aacZFullBackExecute, false},
+    {&TMainForm::aacZFullTop, "aacZFullTop", "最前面に移動", false, kNone, 15,
+     &TMainForm::aacZFullTopExecute, false},
+    {&TMainForm::aacSelectProperty, "aacSelectProperty", "ウインドウのプロパティ", true,
+     Key(Qt::Key_F5), 13, &TMainForm::aacSelectPropertyExecute, false},
+    {&TMainForm::aacCodeGen, "aacCodeGen", "コード生成", true, kNone, 2,
+     &TMainForm::aacCodeGenExecute, false},
+    {&TMainForm::aacOption, "aacOption", "環境設定", true, kNone, 14, &TMainForm::aacOptionExecute,
+     false},
+    {&TMainForm::aacHelp, "aacHelp", "ヘルプを開く", true, Key(Qt::Key_F1), 11,
+     &TMainForm::aacHelpExecute, false},
+};
+
+} // namespace
+
+std::span<const CommandEntry> CommandTable() {
+    return kCommands;
+}
+
+} // namespace volmar

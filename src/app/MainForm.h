@@ -1,0 +1,250 @@
+#pragma once
+
+#include "document/CanvasRect.h"
+#include "document/DesignDocument.h"
+#include "render/DisplayState.h"
+
+#include <QImage>
+#include <QMainWindow>
+#include <QMetaType>
+
+#include <array>
+#include <functional>
+#include <vector>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QMenu;
+class QMenuBar;
+class QScrollArea;
+class QStatusBar;
+class QToolBar;
+class QToolButton;
+class TQxGrabSize;
+
+namespace volmar {
+class Dialogs;
+class PaintBox;
+struct RulerPaint;
+struct RulerSelection;
+} // namespace volmar
+
+Q_DECLARE_METATYPE(TWindowItem*)
+
+// The editor's main window. It owns the design document, the editor state,
+// the grab-handle frames and the command table, and it is the switchboard
+// between them: the algorithms themselves live in document/, render/ and canvas/.
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    // Every modal question goes through dialogs, which must outlive the window.
+    explicit TMainForm(volmar::Dialogs& dialogs, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // ---- Components, named as in the form description -------------------
+    QMenuBar* MainMenu = nullptr;
+    QToolBar* MainToolBar = nullptr;
+    QToolButton* CheckSelectMode = nullptr; // range-selection mode
+    QToolButton* CheckWindowMode = nullptr; // window-creation mode (down at start)
+    QComboBox* WindowSelector = nullptr;
+    QWidget* BackPanel = nullptr;
+    QScrollArea* ScrollBox = nullptr;
+    QWidget* PanelBack = nullptr;
+    QWidget* rulerXPanel = nullptr;
+    volmar::PaintBox* rulerXPaint = nullptr;
+    QWidget* rulerYPanel = nullptr;
+    volmar::PaintBox* rulerYPaint = nullptr;
+    QWidget* WindowEditorBackPanel = nullptr; // parent of the frames; takes the keyboard focus
+    volmar::PaintBox* WindowEditor = nullptr;
+    QMenu* WindowEditorPopup = nullptr;
+    QStatusBar* StatusBar = nullptr;
+    std::array<QLabel*, 4> StatusPanels{}; // file path, "X:", "Y:", always empty
+
+    // ---- Command table --------------------------------------------------
+    QAction* aacNewProject = nullptr;
+    QAction* aacOpenProject = nullptr;
+    QAction* aacSaveAsProject = nullptr;
+    QAction* aacSaveProject = nullptr;
+    QAction* aacCopy = nullptr;
+    QAction* aacCut = nullptr;
+    QAction* aacPaste = nullptr;
+    QAction* aacDelete = nullptr;
+    QAction* aacSelectAll = nullptr;
+    QAction* aacViewGridLine = nullptr;
+    QAction* aacSnapViewGrid = nullptr;
+    QAction* aacViewruler = nullptr;
+    QAction* aacSkinChange = nullptr;
+    QAction* aacZBack = nullptr;
+    QAction* aacZTop = nullptr;
+    QAction* aacZFullBack = nullptr;
+    QAction* aacZFullTop = nullptr;
+    QAction* aacSelectProperty = nullptr;
+    QAction* aacCodeGen = nullptr;
+    QAction* aacOption = nullptr;
+    QAction* aacHelp = nullptr;
+    QAction* MenuEnd = nullptr;
+    QAction* MenuVersion = nullptr;
+
+    // Re-evaluates every enabling and check rule. Runs whenever the event
+    // loop is about to wait; tests call it directly.
+    void UpdateActions();
+
+    // ---- Editor state -----------------------------------------------------
+    volmar::Dialogs& dialogs() const { return dialogs_; }
+    volmar::DesignDocument& document() { return document_; }
+    const volmar::DesignDocument& document() const { return document_; }
+    const volmar::EditorDisplayState& displayState() const { return view_; }
+    const QImage& skinImage() const { return skin_; }
+    const QString& currentFileName() const { return currentFileName_; }
+    void setCurrentFileName(const QString& path) { currentFileName_ = path; }
+    void setStatusText(int panel, const QString& text);
+
+    // Runs a command; a failure it raises is shown in the standard error box.
+    void runGuarded(const std::function<void()>& command);
+
+    // ---- Document operations ----------------------------------------------
+    int CountSelected() const;
+    void SetAllSelected(bool selected);
+    TWindowItem* DefinitionAt(qint32 x, qint32 y) const;
+    void SelectInsideRect(const volmar::CanvasRect& r);
+    void AddWindowDefinition(const volmar::CanvasRect& r);
+    void ClearDocument();
+    void ZOrderStep(bool toFront);
+    void ZOrderToEnd(bool toFront);
+
+    // ---- Frames -----------------------------------------------------------
+    // The live frames, oldest first.
+    const std::vector<TQxGrabSize*>& frames() const { return frames_; }
+    // The newest frame whose definition is selected, or none.
+    TQxGrabSize* FindSelectedFrame() const;
+    static TWindowItem* FrameItem(const TQxGrabSize* frame);
+    void RebuildFrames();
+    void RebuildWindowSelector();
+    void SyncWindowSelector();
+
+    // ---- View state setters (they also update the live frames) ---------------
+    void setGridSpacingX(qint32 spacing); // values below 1 are refused
+    void setGridSpacingY(qint32 spacing); // values below 1 are refused
+    void setCanvasColor(quint32 bgr);
+    void setGridColor(quint32 bgr);
+    void setHandleColor(quint32 bgr);
+    void setMultiSelectColor(quint32 bgr);
+    void setSnap(bool snap);
+    void setGridVisible(bool visible);
+    bool rulersVisible() const;
+    // Shows or hides the horizontal ruler and gives the vertical one the same state.
+    void setRulersVisible(bool visible);
+
+    // Replaces the skin image. The old skin is released first, so a failed
+    // load (raised as volmar::VolmarError) leaves no skin in force.
+    void loadSkin(const QString& path);
+
+    // ---- Painting -----------------------------------------------------------
+    void invalidateCanvas();
+    void invalidateRulers();
+    void repaintRulers(); // at once
+    // The screen position of the pointer, as the rulers draw it.
+    QPoint pointerPosition() const;
+    void setPointerPositionSource(std::function<QPoint()> source);
+
+public Q_SLOTS:
+    // Commands. Each runs inside runGuarded when triggered.
+    void aacNewProjectExecute();
+    void aacOpenProjectExecute();
+    void aacSaveAsProjectExecute();
+    void aacSaveProjectExecute();
+    void aacCopyExecute();
+    void aacCutExecute();
+    void aacPasteExecute();
+    void aacDeleteExecute();
+    void aacSelectAllExecute();
+    void aacViewGridLineExecute();
+    void aacSnapViewGridExecute();
+    void aacViewrulerExecute();
+    void aacSkinChangeExecute();
+    void aacZBackExecute();
+    void aacZTopExecute();
+    void aacZFullBackExecute();
+    void aacZFullTopExecute();
+    void aacSelectPropertyExecute();
+    void aacCodeGenExecute();
+    void aacOptionExecute();
+    void aacHelpExecute();
+    void MenuEndClick();
+    void MenuVersionClick();
+
+    void WindowSelectorChange();
+    void ScrollBoxClick();
+
+protected:
+    // ---- Life cycle ---------------------------------------------------------
+    void FormCreate();
+    bool FormCloseQuery();
+    void FormClose();
+    void FormDestroy();
+    // Looks up the help viewer at start-up; released again in FormDestroy.
+    void PrepareHelp();
+    void ReleaseHelp();
+    // Reads the stored settings and hands each to its setter; loads the skin.
+    void ApplySettings();
+
+    // ---- Enabling and check rules ---------------------------------------------
+    void ApplicationEventsIdle();
+    void aacSaveAsProjectUpdate();
+    void aacDeleteUpdate();
+    void aacHelpUpdate();
+    void aacViewGridLineUpdate();
+    void aacSnapViewGridUpdate();
+    void aacViewrulerUpdate();
+
+    // ---- Painting and pointer handlers -------------------------------------------
+    void WindowEditorPaint(QImage& buffer, const QRect& clip);
+    void rulerXPaintPaint(QImage& buffer, const QRect& clip);
+    void rulerYPaintPaint(QImage& buffer, const QRect& clip);
+    void rulerXPaintMouseMove(QMouseEvent* event);
+    void rulerYPaintMouseMove(QMouseEvent* event);
+
+    // ---- Frame events ----------------------------------------------------------
+    void FrameResize(TQxGrabSize* frame);
+    void FrameMultiResize(TQxGrabSize* sender, std::vector<TQxGrabSize*>& list);
+    void FrameCheckUnderItem(TQxGrabSize* sender, bool& hitUnderItem);
+    void FrameDblClick(TQxGrabSize* frame);
+    void FrameMouseUp(TQxGrabSize* frame);
+    void FrameGrabSizeChange(TQxGrabSize* frame, const volmar::CanvasRect& sizeRect);
+    void FrameGrabMoveChange(TQxGrabSize* frame, QPoint point);
+    void FrameMouseMove(TQxGrabSize* frame);
+
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildLayout();
+    void BuildCanvasArea();
+    void BuildStatusBar();
+    void CreateCommands();
+    void BuildMainMenu();
+    void BuildPopupMenu();
+    void BuildToolBar();
+    void WirePaintBoxes();
+    void PlaceOnScreen();
+    QMenu* BuildZOrderMenu(QWidget* parent);
+    void ReorderSelected(const std::function<void(TWindowItem*)>& move);
+    TQxGrabSize* CreateFrame(TWindowItem* item);
+    void WireFrameEvents(TQxGrabSize* frame);
+    // Copies the snap flag, grid spacings and handle colours into a frame.
+    void ApplyViewToFrame(TQxGrabSize* frame) const;
+    void ApplyViewToFrames() const;
+    void RemoveAllFrames();
+    static volmar::RulerSelection FrameRulerSelection(const TQxGrabSize* frame);
+    volmar::RulerPaint RulerPaintFor(const QWidget* ruler, const QRect& clip,
+                                     bool horizontal) const;
+
+    volmar::Dialogs& dialogs_;
+    QImage skin_;
+    volmar::DesignDocument document_;
+    volmar::EditorDisplayState view_;
+    QString currentFileName_;
+    std::vector<TQxGrabSize*> frames_;
+    std::function<QPoint()> pointerSource_;
+};

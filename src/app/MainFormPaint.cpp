@@ -1,0 +1,88 @@
+// Paint handlers of the canvas and the rulers, and what asks them to repaint.
+#include "app/MainForm.h"
+#include "app/PaintBox.h"
+
+#include "render/CanvasPainter.h"
+#include "render/Fonts.h"
+#include "render/RulerPainter.h"
+
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+
+void TMainForm::WirePaintBoxes() {
+    WindowEditor->OnPaint = [this](QImage& buffer, const QRect& clip) {
+        WindowEditorPaint(buffer, clip);
+    };
+    rulerXPaint->OnPaint = [this](QImage& buffer, const QRect& clip) {
+        rulerXPaintPaint(buffer, clip);
+    };
+    rulerYPaint->OnPaint = [this](QImage& buffer, const QRect& clip) {
+        rulerYPaintPaint(buffer, clip);
+    };
+    rulerXPaint->OnMouseMove = [this](QMouseEvent* event) { rulerXPaintMouseMove(event); };
+    rulerYPaint->OnMouseMove = [this](QMouseEvent* event) { rulerYPaintMouseMove(event); };
+    connect(WindowEditor, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+        WindowEditorPopup->popup(WindowEditor->mapToGlobal(pos));
+    });
+}
+
+void TMainForm::invalidateCanvas() {
+    WindowEditor->update();
+}
+
+void TMainForm::invalidateRulers() {
+    rulerXPaint->update();
+    rulerYPaint->update();
+}
+
+void TMainForm::repaintRulers() {
+    rulerXPaint->repaint();
+    rulerYPaint->repaint();
+}
+
+QPoint TMainForm::pointerPosition() const {
+    return pointerSource_();
+}
+
+void TMainForm::setPointerPositionSource(std::function<QPoint()> source) {
+    pointerSource_ = std::move(source);
+}
+
+void TMainForm::rulerXPaintMouseMove(QMouseEvent*) {
+    rulerXPaint->update();
+}
+
+void TMainForm::rulerYPaintMouseMove(QMouseEvent*) {
+    rulerYPaint->update();
+}
+
+void TMainForm::WindowEditorPaint(QImage& buffer, const QRect& clip) {
+    volmar::PaintCanvas(buffer, view_, skin_, document_, volmar::WindowLabelFont(), clip);
+}
+
+// What a ruler repaint needs: the pointer in the ruler's own coordinates and
+// the bounds of the selected window's frame.
+volmar::RulerPaint TMainForm::RulerPaintFor(const QWidget* ruler, const QRect& clip,
+                                            bool horizontal) const {
+    volmar::RulerPaint paint;
+    paint.Area = clip;
+    paint.Face = volmar::ControlFaceColor();
+    paint.Font = volmar::RulerFont();
+    const QPoint pointer = ruler->mapFromGlobal(pointerPosition());
+    paint.Pointer = horizontal ? pointer.x() : pointer.y();
+    if (const TQxGrabSize* frame = FindSelectedFrame())
+        paint.Selection = FrameRulerSelection(frame);
+    paint.Visible = !ruler->parentWidget()->isHidden();
+    return paint;
+}
+
+void TMainForm::rulerXPaintPaint(QImage& buffer, const QRect& clip) {
+    QPainter painter(&buffer);
+    volmar::PaintHorizontalRuler(painter, RulerPaintFor(rulerXPaint, clip, true));
+}
+
+void TMainForm::rulerYPaintPaint(QImage& buffer, const QRect& clip) {
+    QPainter painter(&buffer);
+    volmar::PaintVerticalRuler(painter, RulerPaintFor(rulerYPaint, clip, false));
+}
