@@ -1,6 +1,71 @@
-#include <cstdio>
+#include "cli/CliCommand.h"
+#include "cli/CliIo.h"
+#include "document/VolmarError.h"
 
-int main() {
-    std::fputs("usage: volmar-cli COMMAND ...\n", stderr);
+#include <QCoreApplication>
+#include <QGuiApplication>
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+
+using namespace volmar::cli;
+
+namespace {
+
+bool IsHelp(const QString& argument) {
+    return argument == QLatin1StringView("--help") || argument == QLatin1StringView("-h");
+}
+
+int Usage(const QString& detail) {
+    WriteStandardError(QStringLiteral("volmar-cli: %1\n%2").arg(detail, UsageText()));
     return 2;
+}
+
+int Help() {
+    const QByteArray text = UsageText().toUtf8();
+    std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
+    return 0;
+}
+
+std::unique_ptr<QCoreApplication> MakeApplication(const CliCommand& command, int& argc,
+                                                  char** argv) {
+    if (command.NeedsGui)
+        return std::make_unique<QGuiApplication>(argc, argv);
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
+
+int Run(const CliCommand& command, const QStringList& arguments) {
+    try {
+        return command.Run(arguments);
+    } catch (const UsageError& e) {
+        return Usage(e.detail());
+    } catch (const volmar::VolmarError& e) {
+        WriteStandardError(volmar::StandardErrorText(e.message()) + u'\n');
+        return 1;
+    }
+}
+
+} // namespace
+
+// volmar-cli COMMAND ARGUMENTS...: the editor's document code without a window.
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    if (arguments.isEmpty())
+        return Usage(QStringLiteral("no command given"));
+    if (IsHelp(arguments.first()))
+        return Help();
+    const CliCommand* command = FindCliCommand(arguments.takeFirst());
+    if (!command)
+        return Usage(QStringLiteral("unknown command %1").arg(QString::fromLocal8Bit(argv[1])));
+    if (std::any_of(arguments.begin(), arguments.end(), IsHelp))
+        return Help();
+
+    const auto application = MakeApplication(*command, argc, argv);
+    return Run(*command, arguments);
 }

@@ -1,0 +1,37 @@
+#include "cli/CliCommand.h"
+
+namespace volmar::cli {
+
+const std::vector<CliCommand>& CliCommands() {
+    static const std::vector<CliCommand> commands = {
+        {"list", "FILE", "one line per window: index, name, left, top, right, bottom (TAB, UTF-8)",
+         false, RunList},
+        {"codegen", "FILE", "the Ruby code of the windows (code page 932, CR LF)", false,
+         RunCodegen},
+        {"format", "FILE [-o OUT]", "the document as the editor saves it, to OUT or stdout", false,
+         RunFormat},
+    };
+    return commands;
+}
+
+const CliCommand* FindCliCommand(const QString& name) {
+    for (const CliCommand& command : CliCommands())
+        if (name == QLatin1StringView(command.Name))
+            return &command;
+    return nullptr;
+}
+
+QString UsageText() {
+    QString text = QStringLiteral("usage: volmar-cli COMMAND ARGUMENTS...\n"
+                                  "       volmar-cli --help\n\ncommands:\n");
+    for (const CliCommand& command : CliCommands()) {
+        const QString call = QStringLiteral("%1 %2").arg(QLatin1StringView(command.Name),
+                                                         QLatin1StringView(command.Synopsis));
+        text += QStringLiteral("  %1  %2\n").arg(call, -22).arg(QString::fromUtf8(command.Summary));
+    }
+    text += QStringLiteral("\nexit status: 0 success, 1 a file cannot be read or written, "
+                           "2 bad arguments\n");
+    return text;
+}
+
+} // namespace volmar::cli

@@ -1,0 +1,32 @@
+#include "cli/CliIo.h"
+
+#include "document/FormText.h"
+#include "document/ProjectFile.h"
+#include "document/VolmarError.h"
+
+#include <cerrno>
+#include <cstdio>
+
+namespace volmar::cli {
+
+void WriteStandardOutput(const QByteArray& bytes) {
+    const size_t size = size_t(bytes.size());
+    if (std::fwrite(bytes.constData(), 1, size, stdout) != size || std::fflush(stdout) != 0)
+        throw VolmarError(
+            QStringLiteral("標準出力に書き込めません。%1").arg(qt_error_string(errno)));
+}
+
+void WriteStandardError(const QString& text) {
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
+    std::fflush(stderr);
+}
+
+DesignDocument LoadDocument(const QString& path) {
+    DesignDocument document;
+    for (const TWindowItem& item : ReadDefinitions(ReadProjectFileBytes(path)))
+        document.Append(item);
+    return document;
+}
+
+} // namespace volmar::cli

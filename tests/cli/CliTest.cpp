@@ -1,0 +1,150 @@
+#include "commands/CodeGenerator.h"
+#include "document/Cp932.h"
+#include "document/FormText.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using volmar::DesignDocument;
+
+// volmar-cli run end to end as its own process. ctest names it in VOLMAR_CLI;
+// without it these tests are skipped.
+
+namespace {
+
+struct Result {
+    int Status = -1;
+    QByteArray Out;
+    QByteArray Err;
+};
+
+Result RunCli(const QStringList& arguments) {
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM")); // it must choose one itself
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    process.setProcessEnvironment(environment);
+    process.start(qEnvironmentVariable("VOLMAR_CLI"), arguments);
+    process.waitForFinished(30000);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+class Cli : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (qEnvironmentVariableIsEmpty("VOLMAR_CLI"))
+            GTEST_SKIP() << "VOLMAR_CLI is not set";
+    }
+
+    QString Write(const QString& name, const QByteArray& bytes) {
+        const QString path = dir_.filePath(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return path;
+    }
+
+    QString Path(const QString& name) const { return dir_.filePath(name); }
+
+private:
+    QTemporaryDir dir_;
+};
+
+// Loose but valid form text: odd spacing, case, hex, a comment, LF line ends.
+const QByteArray kMessy = "; layout\n[ 0 ]\nname = command\nx=0\nY=0\nR=0xA0\nB=128\n"
+                          "[1]\r\nName=\x83\x81\x83\x6a\x83\x85\x81\x5b\r\nX=-160\r\nY=0\r\n"
+                          "R=640\r\nB=64\r\n[3]\r\nName=lost\r\n";
+
+DesignDocument MessyDocument() {
+    DesignDocument document;
+    for (const TWindowItem& item : volmar::ReadDefinitions(kMessy))
+        document.Append(item);
+    return document;
+}
+
+} // namespace
+
+TEST_F(Cli, ListPrintsOneTabSeparatedLinePerWindow) {
+    const Result result = RunCli({"list", Write("a.rsform", kMessy)});
+    EXPECT_EQ(result.Status, 0) << result.Err.toStdString();
+    EXPECT_EQ(result.Out, QStringLiteral("0\tcommand\t0\t0\t160\t128\n"
+                                         "1\tメニュー\t-160\t0\t640\t64\n")
+                              .toUtf8());
+    EXPECT_TRUE(result.Err.isEmpty());
+}
+
+TEST_F(Cli, EmptyDocumentPrintsNothing) {
+    const QString empty = Write("empty.rsform", QByteArray());
+    for (const char* command : {"list", "codegen", "format"}) {
+        const Result result = RunCli({command, empty});
+        EXPECT_EQ(result.Status, 0) << command;
+        EXPECT_TRUE(result.Out.isEmpty()) << command;
+    }
+}
+
+TEST_F(Cli, CodegenPrintsTheCodeText) {
+    const Result result = RunCli({"codegen", Write("a.rsform", kMessy)});
+    EXPECT_EQ(result.Status, 0) << result.Err.toStdString();
+    EXPECT_EQ(result.Out, volmar::GenerateCodeBytes(MessyDocument()));
+    EXPECT_TRUE(result.Out.startsWith("@command  = Window.new\r\n@command.x = 0\r\n"));
+}
+
+TEST_F(Cli, FormatWritesTheDocumentAsTheEditorSavesIt) {
+    const QString in = Write("a.rsform", kMessy);
+    const QByteArray saved = volmar::SerializeDefinitions(MessyDocument(), false);
+    const Result toStdout = RunCli({"format", in});
+    EXPECT_EQ(toStdout.Status, 0);
+    EXPECT_EQ(toStdout.Out, saved);
+
+    const QString out = Path("out.rsform");
+    const Result toFile = RunCli({"format", "-o", out, in});
+    EXPECT_EQ(toFile.Status, 0) << toFile.Err.toStdString();
+    EXPECT_TRUE(toFile.Out.isEmpty());
+    QFile file(out);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), saved);
+}
+
+TEST_F(Cli, UnreadableFilesGiveTheEditorsMessage) {
+    const QString missing = Path("missing.rsform");
+    const Result result = RunCli({"list", missing});
+    EXPECT_EQ(result.Status, 1);
+    EXPECT_TRUE(result.Out.isEmpty());
+    EXPECT_EQ(QString::fromUtf8(result.Err), QStringLiteral("ファイル \"%1\" は開けません。%2.\n")
+                                                 .arg(missing, qt_error_string(ENOENT)));
+
+    const Result folder = RunCli({"codegen", Path("")});
+    EXPECT_EQ(folder.Status, 1);
+    EXPECT_TRUE(QString::fromUtf8(folder.Err).contains(QStringLiteral("は開けません。")));
+
+    const Result unwritable =
+        RunCli({"format", Write("a.rsform", kMessy), "-o", Path("no/such/folder.rsform")});
+    EXPECT_EQ(unwritable.Status, 1);
+    EXPECT_TRUE(QString::fromUtf8(unwritable.Err).contains(QStringLiteral("を作成できません。")));
+}
+
+TEST_F(Cli, BadArgumentsGiveUsageAndStatusTwo) {
+    const QString file = Write("a.rsform", kMessy);
+    for (const QStringList& arguments :
+         {QStringList{}, QStringList{"nonsense"}, QStringList{"list"},
+          QStringList{"list", file, file}, QStringList{"codegen", "--bogus", file},
+          QStringList{"format", file, "-o"}}) {
+        const Result result = RunCli(arguments);
+        EXPECT_EQ(result.Status, 2) << arguments.join(u' ').toStdString();
+        EXPECT_TRUE(result.Out.isEmpty());
+        EXPECT_TRUE(result.Err.contains("usage: volmar-cli"));
+    }
+}
+
+TEST_F(Cli, HelpGoesToStandardOutput) {
+    const Result result = RunCli({"--help"});
+    EXPECT_EQ(result.Status, 0);
+    EXPECT_TRUE(result.Out.contains("usage: volmar-cli"));
+    EXPECT_TRUE(result.Out.contains("codegen FILE"));
+    EXPECT_TRUE(result.Err.isEmpty());
+}
