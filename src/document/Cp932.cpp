@@ -35,7 +35,12 @@ qsizetype FirstNonAscii(QByteArrayView bytes) {
 QByteArray ToCp932(const QString& text) {
     QByteArray out;
     out.reserve(text.size());
-    const auto* p = reinterpret_cast<const char16_t*>(text.utf16());
+    AppendCp932(out, text);
+    return out;
+}
+
+void AppendCp932(QByteArray& out, QStringView text) {
+    const char16_t* p = text.utf16();
     const qsizetype n = text.size();
     for (qsizetype i = 0; i < n; ++i) {
         const char16_t c = p[i];
@@ -50,7 +55,6 @@ QByteArray ToCp932(const QString& text) {
             AppendEncoded(out, c);
         }
     }
-    return out;
 }
 
 QString FromCp932(QByteArrayView bytes) {

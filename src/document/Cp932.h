@@ -19,6 +19,7 @@ namespace volmar {
 // The yen sign is deliberately not written as 0x5C: that byte is the
 // backslash here, and a name must not turn a yen sign into a backslash.
 QByteArray ToCp932(const QString& text);
+void AppendCp932(QByteArray& out, QStringView text);
 
 // Decoding: a byte or byte pair that is not valid CP932 becomes one U+FFFD.
 // A lead byte followed by a byte that cannot be a trail byte is invalid on

@@ -6,13 +6,13 @@ namespace volmar {
 
 namespace {
 
-TWindowItem DefinitionFromSection(const IniStore& store, QByteArrayView section) {
+TWindowItem DefinitionFromSection(const IniSection& section) {
     TWindowItem item;
-    item.Name = store.ReadString(section, "Name");
-    item.Left = store.ReadInteger(section, "X");
-    item.Top = store.ReadInteger(section, "Y");
-    item.Right = store.ReadInteger(section, "R");
-    item.Bottom = store.ReadInteger(section, "B");
+    item.Name = section.ReadString("Name");
+    item.Left = section.ReadInteger("X");
+    item.Top = section.ReadInteger("Y");
+    item.Right = section.ReadInteger("R");
+    item.Bottom = section.ReadInteger("B");
     return item;
 }
 
@@ -21,12 +21,14 @@ TWindowItem DefinitionFromSection(const IniStore& store, QByteArrayView section)
 std::vector<TWindowItem> DefinitionsFromStore(const IniStore& store) {
     std::vector<TWindowItem> items;
     char name[24];
+    std::optional<IniSection> section;
     for (qint64 number = 0;; ++number) {
         const auto end = std::to_chars(std::begin(name), std::end(name), number).ptr;
-        const QByteArrayView section(name, end - name);
-        if (!store.SectionExists(section))
+        const QByteArrayView wanted(name, end - name);
+        section = section ? store.ExistingSection(wanted, *section) : store.ExistingSection(wanted);
+        if (!section)
             break;
-        items.push_back(DefinitionFromSection(store, section));
+        items.push_back(DefinitionFromSection(*section));
     }
     return items;
 }

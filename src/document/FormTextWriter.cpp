@@ -23,7 +23,9 @@ void AppendKey(QByteArray& out, const char* key, qint32 value) {
 void AppendDefinition(QByteArray& out, qint64 number, const TWindowItem& item) {
     out.append('[');
     AppendNumber(out, number);
-    out.append("]\r\nName=").append(ToCp932(item.Name)).append("\r\n");
+    out.append("]\r\nName=");
+    AppendCp932(out, item.Name);
+    out.append("\r\n");
     AppendKey(out, "X=", item.Left);
     AppendKey(out, "Y=", item.Top);
     AppendKey(out, "R=", item.Right);

@@ -80,10 +80,10 @@ IniStore IniStore::Read(const QByteArray& text) {
         if (store.sections_.empty())
             continue; // before the first section
         const qsizetype equals = line.indexOf('=');
-        const Line kept = equals < 0 ? Line{spanOf(line), {}, false}
+        const Line kept = equals < 0 ? Line{spanOf(line), {}, -1, false}
                                      : Line{spanOf(TrimIni(line.first(equals))),
-                                            spanOf(TrimIni(line.sliced(equals + 1))), true};
-        store.sections_.back().Lines.push_back(kept);
+                                            spanOf(TrimIni(line.sliced(equals + 1))), -1, true};
+        store.AppendLine(qsizetype(store.sections_.size()) - 1, kept);
     }
     return store;
 }

@@ -3,8 +3,6 @@
 #include "document/Cp932.h"
 #include "document/IniText.h"
 
-#include <utility>
-
 namespace volmar {
 
 QByteArrayView IniStore::View(Span span) const {
@@ -18,69 +16,85 @@ IniStore::Span IniStore::Store(QByteArrayView bytes) {
 }
 
 void IniStore::OpenSection(Span name) {
-    auto [it, added] = index_.try_emplace(FoldIniName(View(name)), sections_.size());
-    if (!added) {
-        sections_[it->second].Replaced = true;
-        it->second = sections_.size();
-    }
-    sections_.push_back(Section{name, {}, false});
+    sections_.push_back(Section{name, -1, -1, false});
+    IndexSection(qsizetype(sections_.size()) - 1);
 }
 
-const IniStore::Section* IniStore::FindSection(QByteArrayView name) const {
-    const auto it = index_.find(FoldIniName(name));
-    return it == index_.end() ? nullptr : &sections_[it->second];
+void IniStore::AppendLine(qsizetype section, const Line& line) {
+    const auto index = qsizetype(lines_.size());
+    lines_.push_back(line);
+    Section& target = sections_[size_t(section)];
+    if (target.LastLine < 0)
+        target.FirstLine = index;
+    else
+        lines_[size_t(target.LastLine)].Next = index;
+    target.LastLine = index;
 }
 
-IniStore::Section* IniStore::FindSection(QByteArrayView name) {
-    return const_cast<Section*>(std::as_const(*this).FindSection(name));
-}
-
-IniStore::Section& IniStore::SectionForWriting(QByteArrayView name) {
-    if (Section* section = FindSection(name))
-        return *section;
+qsizetype IniStore::SectionForWriting(QByteArrayView name) {
+    const qsizetype found = FindSection(name);
+    if (found >= 0)
+        return found;
     AddSection(name);
-    return sections_.back();
+    return qsizetype(sections_.size()) - 1;
 }
 
-qsizetype IniStore::FindLine(const Section& section, QByteArrayView key) const {
-    for (qsizetype i = qsizetype(section.Lines.size()) - 1; i >= 0; --i) {
-        const Line& line = section.Lines[size_t(i)];
+qsizetype IniStore::FindLine(qsizetype section, QByteArrayView key) const {
+    qsizetype counts = -1;
+    for (qsizetype i = sections_[size_t(section)].FirstLine; i >= 0; i = lines_[size_t(i)].Next) {
+        const Line& line = lines_[size_t(i)];
         if (line.IsKey && IniNamesEqual(View(line.Key), key))
-            return i;
+            counts = i;
     }
-    return -1;
+    return counts;
 }
 
 QList<QByteArray> IniStore::SectionNames() const {
     QList<QByteArray> names;
     for (const Section& section : sections_)
-        if (!section.Replaced && !section.Lines.empty())
+        if (!section.Replaced && section.FirstLine >= 0)
             names.append(View(section.Name).toByteArray());
     return names;
 }
 
+std::optional<IniSection> IniStore::ExistingSection(QByteArrayView section) const {
+    const qsizetype found = FindSection(section);
+    if (found < 0 || sections_[size_t(found)].FirstLine < 0)
+        return std::nullopt;
+    return IniSection(*this, found);
+}
+
+std::optional<IniSection> IniStore::ExistingSection(QByteArrayView section,
+                                                    const IniSection& previous) const {
+    const auto next = size_t(previous.section_) + 1;
+    if (previous.store_ == this && next < sections_.size()) {
+        const Section& candidate = sections_[next];
+        // A section that was not replaced is the one its name stands for.
+        if (!candidate.Replaced && candidate.FirstLine >= 0 &&
+            IniNamesEqual(View(candidate.Name), section))
+            return IniSection(*this, qsizetype(next));
+    }
+    return ExistingSection(section);
+}
+
 bool IniStore::SectionExists(QByteArrayView section) const {
-    const Section* found = FindSection(section);
-    return found && !found->Lines.empty();
+    return ExistingSection(section).has_value();
 }
 
 QList<QByteArray> IniStore::KeyNames(QByteArrayView section) const {
     QList<QByteArray> keys;
-    if (const Section* found = FindSection(section))
-        for (const Line& line : found->Lines)
-            if (line.IsKey)
-                keys.append(View(line.Key).toByteArray());
+    const qsizetype found = FindSection(section);
+    if (found < 0)
+        return keys;
+    for (qsizetype i = sections_[size_t(found)].FirstLine; i >= 0; i = lines_[size_t(i)].Next)
+        if (lines_[size_t(i)].IsKey)
+            keys.append(View(lines_[size_t(i)].Key).toByteArray());
     return keys;
 }
 
 std::optional<QByteArrayView> IniStore::Find(QByteArrayView section, QByteArrayView key) const {
-    const Section* found = FindSection(section);
-    if (!found)
-        return std::nullopt;
-    const qsizetype line = FindLine(*found, key);
-    if (line < 0)
-        return std::nullopt;
-    return View(found->Lines[size_t(line)].Value);
+    const auto found = ExistingSection(section);
+    return found ? found->Find(key) : std::nullopt;
 }
 
 QByteArray IniStore::ReadBytes(QByteArrayView section, QByteArrayView key,
@@ -91,15 +105,13 @@ QByteArray IniStore::ReadBytes(QByteArrayView section, QByteArrayView key,
 
 QString IniStore::ReadString(QByteArrayView section, QByteArrayView key,
                              const QString& fallback) const {
-    const auto value = Find(section, key);
-    return value ? FromCp932(*value) : fallback;
+    const auto found = ExistingSection(section);
+    return found ? found->ReadString(key, fallback) : fallback;
 }
 
 qint32 IniStore::ReadInteger(QByteArrayView section, QByteArrayView key, qint32 fallback) const {
-    const auto value = Find(section, key);
-    if (!value)
-        return fallback;
-    return ParseInt32(*value).value_or(fallback);
+    const auto found = ExistingSection(section);
+    return found ? found->ReadInteger(key, fallback) : fallback;
 }
 
 bool IniStore::ReadBool(QByteArrayView section, QByteArrayView key, bool fallback) const {
@@ -116,20 +128,20 @@ void IniStore::AddSection(QByteArrayView section) {
 
 void IniStore::AddKey(QByteArrayView section, QByteArrayView key, QByteArrayView value) {
     const QByteArray name = section.toByteArray();
-    const Line line{Store(key.toByteArray()), Store(value.toByteArray()), true};
-    SectionForWriting(name).Lines.push_back(line);
+    const Line line{Store(key.toByteArray()), Store(value.toByteArray()), -1, true};
+    AppendLine(SectionForWriting(name), line);
 }
 
 void IniStore::SetValue(QByteArrayView section, QByteArrayView key, QByteArrayView value) {
     const QByteArray name = section.toByteArray();
     const QByteArray keyBytes = key.toByteArray();
     const QByteArray valueBytes = value.toByteArray();
-    Section* found = FindSection(name);
-    const qsizetype line = found ? FindLine(*found, keyBytes) : -1;
+    const qsizetype found = FindSection(name);
+    const qsizetype line = found >= 0 ? FindLine(found, keyBytes) : -1;
     if (line < 0)
         AddKey(name, keyBytes, valueBytes);
     else
-        found->Lines[size_t(line)].Value = Store(valueBytes);
+        lines_[size_t(line)].Value = Store(valueBytes);
 }
 
 void IniStore::SetString(QByteArrayView section, QByteArrayView key, const QString& value) {

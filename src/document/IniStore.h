@@ -6,11 +6,11 @@
 #include <QString>
 
 #include <optional>
-#include <string>
-#include <unordered_map>
 #include <vector>
 
 namespace volmar {
+
+class IniSection;
 
 // An INI-like text held in memory: the one reader of project files, clipboard
 // text and setting.ini. Sections keep their file order and their lines keep
@@ -22,7 +22,8 @@ namespace volmar {
 // least one line; a line without "=" makes its section exist but is never
 // found as a key.
 //
-// Views handed out stay valid until the store is next changed or destroyed.
+// Views and sections handed out stay valid until the store is next changed
+// or destroyed.
 class IniStore {
 public:
     // Reads text of any content in linear time; what does not fit is skipped.
@@ -34,6 +35,11 @@ public:
 
     QList<QByteArray> SectionNames() const;
     bool SectionExists(QByteArrayView section) const;
+    std::optional<IniSection> ExistingSection(QByteArrayView section) const;
+    // The same, looking first at the section that follows previous in the
+    // text: walks over sections in file order skip the index.
+    std::optional<IniSection> ExistingSection(QByteArrayView section,
+                                              const IniSection& previous) const;
     // The keys of a section in file order, repeated keys as often as they occur.
     QList<QByteArray> KeyNames(QByteArrayView section) const;
 
@@ -59,34 +65,66 @@ public:
     void SetBool(QByteArrayView section, QByteArrayView key, bool value);
 
 private:
+    friend class IniSection;
+
     // A stretch of buffer_.
     struct Span {
         qsizetype Offset = 0;
         qsizetype Length = 0;
     };
+    // One kept line; the lines of a section are chained in file order.
     struct Line {
         Span Key; // the whole line when it holds no "="
         Span Value;
+        qsizetype Next = -1;
         bool IsKey = true;
     };
     struct Section {
         Span Name;
-        std::vector<Line> Lines;
+        qsizetype FirstLine = -1;
+        qsizetype LastLine = -1;
         bool Replaced = false;
+    };
+    // A slot of the open-addressing index from section name to section.
+    struct Slot {
+        quint64 Hash = 0;
+        qsizetype Section = -1;
     };
 
     QByteArrayView View(Span span) const;
     Span Store(QByteArrayView bytes);
-    const Section* FindSection(QByteArrayView name) const;
-    Section* FindSection(QByteArrayView name);
-    Section& SectionForWriting(QByteArrayView name);
-    // The index of the line that counts for the key, or -1.
-    qsizetype FindLine(const Section& section, QByteArrayView key) const;
     void OpenSection(Span name);
+    void AppendLine(qsizetype section, const Line& line);
+    qsizetype SectionForWriting(QByteArrayView name);
+    // The line that counts for the key, or -1.
+    qsizetype FindLine(qsizetype section, QByteArrayView key) const;
+
+    // The index (IniStoreIndex.cpp).
+    qsizetype FindSection(QByteArrayView name) const;
+    size_t SlotFor(QByteArrayView name, quint64 hash) const;
+    void IndexSection(qsizetype section);
+    void GrowIndex();
 
     QByteArray buffer_;
     std::vector<Section> sections_;
-    std::unordered_map<std::string, size_t> index_;
+    std::vector<Line> lines_;
+    std::vector<Slot> slots_;
+};
+
+// One existing section of a store, for reading several keys without looking
+// the section up each time. Valid until the store is next changed.
+class IniSection {
+public:
+    std::optional<QByteArrayView> Find(QByteArrayView key) const;
+    QString ReadString(QByteArrayView key, const QString& fallback = {}) const;
+    qint32 ReadInteger(QByteArrayView key, qint32 fallback = 0) const;
+
+private:
+    friend class IniStore;
+    IniSection(const IniStore& store, qsizetype section) : store_(&store), section_(section) {}
+
+    const IniStore* store_;
+    qsizetype section_;
 };
 
 } // namespace volmar

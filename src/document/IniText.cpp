@@ -66,18 +66,26 @@ QByteArrayView TrimIni(QByteArrayView text) {
     return text.sliced(begin, end - begin);
 }
 
-std::string FoldIniName(QByteArrayView name) {
-    std::string folded(static_cast<size_t>(name.size()), '\0');
+quint64 HashIniName(QByteArrayView name) {
+    // FNV-1a over the folded bytes.
+    quint64 hash = 14695981039346656037ull;
+    const auto mix = [&hash](char c) {
+        hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    };
     for (qsizetype i = 0; i < name.size(); ++i) {
         if (IsLead(name[i]) && i + 1 < name.size()) {
-            folded[size_t(i)] = name[i];
-            ++i;
-            folded[size_t(i)] = name[i];
+            mix(name[i]);
+            mix(name[++i]);
         } else {
-            folded[size_t(i)] = FoldAscii(name[i]);
+            mix(FoldAscii(name[i]));
         }
     }
-    return folded;
+    // Spread the bits, so that short names that differ only at the end do not
+    // crowd into neighbouring slots of a power-of-two table.
+    hash ^= hash >> 33;
+    hash *= 0xff51afd7ed558ccdull;
+    hash ^= hash >> 33;
+    return hash;
 }
 
 bool IniNamesEqual(QByteArrayView a, QByteArrayView b) {

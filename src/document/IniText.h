@@ -4,7 +4,6 @@
 #include <QtGlobal>
 
 #include <optional>
-#include <string>
 
 // Small text rules shared by the form text and setting.ini. The text is
 // CP932 bytes throughout.
@@ -17,8 +16,9 @@ QByteArrayView TrimIni(QByteArrayView text);
 // Section names and keys are compared without regard to letter case. Only
 // ASCII letters fold, and the second byte of a double-byte character is left
 // alone even where it looks like a letter.
-std::string FoldIniName(QByteArrayView name);
 bool IniNamesEqual(QByteArrayView a, QByteArrayView b);
+// A hash that is equal for names IniNamesEqual finds equal.
+quint64 HashIniName(QByteArrayView name);
 
 // An integer as the files write it: optional sign and decimal digits, or a
 // sign and hexadecimal digits after "$", "0x" or "0X". A decimal must lie in

@@ -6,10 +6,11 @@ QByteArray IniStore::Write() const {
     QByteArray out;
     out.reserve(buffer_.size() + qsizetype(sections_.size()) * 8);
     for (const Section& section : sections_) {
-        if (section.Replaced || section.Lines.empty())
+        if (section.Replaced || section.FirstLine < 0)
             continue;
         out.append('[').append(View(section.Name)).append("]\r\n");
-        for (const Line& line : section.Lines) {
+        for (qsizetype i = section.FirstLine; i >= 0; i = lines_[size_t(i)].Next) {
+            const Line& line = lines_[size_t(i)];
             out.append(View(line.Key));
             if (line.IsKey)
                 out.append('=').append(View(line.Value));

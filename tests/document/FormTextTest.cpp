@@ -94,3 +94,12 @@ TEST(FormText, TakesValuesAsTheyAreAndDefaultsTheRest) {
     EXPECT_EQ(items[1].Right, 0);
     EXPECT_EQ(items[1].Bottom, -3);
 }
+
+TEST(FormText, FindsSectionsOutOfOrderAndHonoursRepeatedOnes) {
+    const auto items =
+        ReadDefinitions("[1]\r\nName=one\r\n[0]\r\nName=zero\r\n[1]\r\nName=again\r\n"
+                        "[2]\r\nName=two\r\n[2]\r\n");
+    ASSERT_EQ(items.size(), 2u);
+    EXPECT_EQ(items[0].Name, QStringLiteral("zero"));
+    EXPECT_EQ(items[1].Name, QStringLiteral("again"));
+}
