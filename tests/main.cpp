@@ -5,6 +5,28 @@
 
 #include <gtest/gtest.h>
 
+namespace {
+
+// Every test starts as a first run of the program: the settings folder lies in
+// a home folder of this run only and is emptied before each test, so no test
+// sees what an earlier one (or another run, or the user) left in setting.ini.
+class FreshSettingsFolder : public ::testing::EmptyTestEventListener {
+public:
+    explicit FreshSettingsFolder(QString home) : home_(std::move(home)) {}
+
+    void OnTestStart(const ::testing::TestInfo&) override {
+        const QString config =
+            QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+        if (config.startsWith(home_ + QLatin1Char('/')))
+            QDir(config).removeRecursively();
+    }
+
+private:
+    QString home_;
+};
+
+} // namespace
+
 // One runner for every test: logic, rendering and widgets. Widgets run under
 // the offscreen platform unless the environment names another one.
 int main(int argc, char** argv) {
@@ -12,10 +34,14 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir runtimeDir;
     qputenv("XDG_RUNTIME_DIR", runtimeDir.path().toLocal8Bit());
+    QTemporaryDir homeDir;
+    qputenv("HOME", homeDir.path().toLocal8Bit());
     QStandardPaths::setTestModeEnabled(true);
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VOLMAR"));
     ::testing::InitGoogleTest(&argc, argv);
+    ::testing::UnitTest::GetInstance()->listeners().Append(
+        new FreshSettingsFolder(homeDir.path()));
     return RUN_ALL_TESTS();
 }
