@@ -39,5 +39,7 @@ QString UsageText();
 int RunList(const QStringList& arguments);
 int RunCodegen(const QStringList& arguments);
 int RunFormat(const QStringList& arguments);
+int RunRender(const QStringList& arguments);
+int RunSkin(const QStringList& arguments);
 
 } // namespace volmar::cli

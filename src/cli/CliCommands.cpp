@@ -10,6 +10,10 @@ const std::vector<CliCommand>& CliCommands() {
          RunCodegen},
         {"format", "FILE [-o OUT]", "the document as the editor saves it, to OUT or stdout", false,
          RunFormat},
+        {"render", "FILE -o OUT.png [--skin SKIN.png] [--settings INI]",
+         "the 640x480 canvas as the editor paints it", true, RunRender},
+        {"skin", "[SKIN.png] -o OUT.png", "the skin image (built-in when none given) as RGB PNG",
+         false, RunSkin},
     };
     return commands;
 }

@@ -1,0 +1,77 @@
+#include "cli/CliArguments.h"
+#include "cli/CliCommand.h"
+#include "cli/CliIo.h"
+#include "cli/PictureFiles.h"
+#include "document/ProjectFile.h"
+#include "render/CanvasPainter.h"
+#include "render/Fonts.h"
+#include "render/SkinLoader.h"
+#include "settings/SettingsApply.h"
+
+#include <optional>
+
+namespace volmar::cli {
+
+namespace {
+
+// The editor's setters as far as the canvas shows them. A skin named on the
+// command line takes the place of the settings' picture.
+class CanvasState final : public SettingsTarget {
+public:
+    explicit CanvasState(std::optional<QString> skinOverride)
+        : skinOverride_(std::move(skinOverride)) {}
+
+    const EditorDisplayState& Display() const { return display_; }
+    const QImage& Skin() const { return skin_; }
+
+    // Spacings below 1 never reach the grid: the current value stays.
+    void SetGridSpacingX(qint32 spacing) override {
+        if (spacing >= 1)
+            display_.GridX = spacing;
+    }
+    void SetGridSpacingY(qint32 spacing) override {
+        if (spacing >= 1)
+            display_.GridY = spacing;
+    }
+    void LoadSkin(const QString& path) override {
+        skin_ = skinOverride_ ? LoadNamedSkin(*skinOverride_) : volmar::LoadSkin(path);
+    }
+    void SetCanvasColor(quint32 bgr) override { display_.FormColor = bgr; }
+    void SetGridColor(quint32 bgr) override { display_.GridColor = bgr; }
+    void SetHandleColor(quint32 bgr) override { display_.HandleColor = bgr; }
+    void SetMultiSelectColor(quint32 bgr) override { display_.MultiSelectColor = bgr; }
+    void SetSnap(bool snap) override { display_.Snap = snap; }
+    void SetGridVisible(bool visible) override { display_.GridVisible = visible; }
+    void SetRulersVisible(bool) override {}
+
+private:
+    std::optional<QString> skinOverride_;
+    EditorDisplayState display_;
+    QImage skin_;
+};
+
+} // namespace
+
+int RunRender(const QStringList& arguments) {
+    const QString out = QStringLiteral("-o");
+    const QString skin = QStringLiteral("--skin");
+    const QString settings = QStringLiteral("--settings");
+    const CliArguments parsed = ParseCliArguments(arguments, {out, skin, settings}, 1, 1);
+    if (!parsed.Has(out))
+        throw UsageError(QStringLiteral("render needs -o OUT.png"));
+
+    const DesignDocument document = LoadDocument(parsed.Positional[0]);
+    CanvasState state(parsed.Has(skin) ? std::optional(parsed.Option(skin)) : std::nullopt);
+    if (parsed.Has(settings)) {
+        ReadProjectFileBytes(parsed.Option(settings)); // a settings file that cannot be read
+        ApplySettingsFile(parsed.Option(settings), FactorySettings(), state);
+    } else {
+        ApplySettings(FactorySettings(), state);
+    }
+    QImage canvas(kCanvasWidth, kCanvasHeight, QImage::Format_RGB32);
+    PaintCanvas(canvas, state.Display(), state.Skin(), document, WindowLabelFont());
+    SaveRgbPng(canvas, parsed.Option(out));
+    return 0;
+}
+
+} // namespace volmar::cli
