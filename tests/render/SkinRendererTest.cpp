@@ -1,8 +1,8 @@
-#include "render/SkinLoader.h"
 #include "render/SkinRenderer.h"
 #include "ReferenceWindow.h"
 #include "TestSkins.h"
 #include "render/Fonts.h"
+#include "render/SkinLoader.h"
 #include "render/WindowLabel.h"
 
 #include <QFontMetrics>
