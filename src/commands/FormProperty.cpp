@@ -1,0 +1,127 @@
+#include "commands/FormProperty.h"
+
+#include "commands/SpinValue.h"
+#include "dialogs/FormLook.h"
+#include "dialogs/SpinArrows.h"
+#include "document/Cp932.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+
+using namespace volmar;
+
+namespace {
+
+constexpr int kClientWidth = 352;
+constexpr int kClientHeight = 363;
+constexpr int kFieldLeft = 15;
+constexpr int kFieldHeight = 21;
+constexpr int kSpinWidth = 250;
+constexpr int kArrowsWidth = 16;
+constexpr int kLabelGap = 3;
+
+template <typename T> T* Place(T* control, const char* name, int x, int y, int w, int h) {
+    control->setObjectName(QLatin1String(name));
+    control->setGeometry(x, y, w, h);
+    return control;
+}
+
+// A caption above a field, its bottom 3 pixels over the field's top.
+void LabelAbove(QWidget& field, const QString& caption) {
+    auto* label = new QLabel(caption, field.parentWidget());
+    label->setObjectName(field.objectName() + QStringLiteral("Label"));
+    label->setBuddy(&field);
+    const int height = label->sizeHint().height();
+    label->setGeometry(field.x(), field.y() - height - kLabelGap, field.width(), height);
+}
+
+QGroupBox* Group(QWidget* parent, const char* name, const QString& caption, int y, int height) {
+    return Place(new QGroupBox(caption, parent), name, 24, y, 295, height);
+}
+
+// A spin field with its caption above and its arrows to the right.
+QSpinBox* SpinField(QGroupBox* group, const char* name, const char* arrowsName,
+                    const QString& caption, int y, SpinRange range) {
+    auto* spin = Place(new QSpinBox(group), name, kFieldLeft, y, kSpinWidth, kFieldHeight);
+    spin->setButtonSymbols(QAbstractSpinBox::NoButtons);
+    spin->setRange(range.Minimum, range.Maximum);
+    spin->setValue(0);
+    LabelAbove(*spin, caption);
+    Place(new SpinArrows(*spin, group), arrowsName, kFieldLeft + kSpinWidth, y, kArrowsWidth,
+          kFieldHeight);
+    return spin;
+}
+
+QPushButton* Button(QWidget* parent, const char* name, const QString& caption, int x) {
+    return Place(new QPushButton(caption, parent), name, x, 319, 75, 25);
+}
+
+QString ThroughCp932(const QString& text) {
+    return FromCp932(ToCp932(text));
+}
+
+} // namespace
+
+TPropertyForm::TPropertyForm(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("TPropertyForm"));
+    setWindowTitle(QStringLiteral("プロパティ"));
+    setFont(FormFont());
+    PlaceForm(*this, kClientWidth, kClientHeight, true);
+    CreateControls();
+    SetTabOrder();
+    EditWidth->setFocus();
+}
+
+void TPropertyForm::CreateControls() {
+    GroupBox3 = Group(this, "GroupBox3", QStringLiteral("基本"), 15, 67);
+    EditWindowName =
+        Place(new QLineEdit(GroupBox3), "EditWindowName", kFieldLeft, 33, 268, kFieldHeight);
+    LabelAbove(*EditWindowName, QStringLiteral("ウインドウの名前"));
+
+    GroupBox1 = Group(this, "GroupBox1", QStringLiteral("大きさ"), 88, 105);
+    EditWidth =
+        SpinField(GroupBox1, "EditWidth", "UpDownWidth", QStringLiteral("幅"), 33, kSizeRange);
+    EditHeight =
+        SpinField(GroupBox1, "EditHeight", "UpDownHeight", QStringLiteral("高さ"), 75, kSizeRange);
+
+    GroupBox2 = Group(this, "GroupBox2", QStringLiteral("位置"), 199, 105);
+    EditX = SpinField(GroupBox2, "EditX", "UpDownX", QStringLiteral("X"), 33, kXRange);
+    EditY = SpinField(GroupBox2, "EditY", "UpDownY", QStringLiteral("Y"), 75, kYRange);
+
+    Button2 = Button(this, "Button2", QStringLiteral("OK(&O)"), 163);
+    Button2->setDefault(true);
+    connect(Button2, &QPushButton::clicked, this, &QDialog::accept);
+    Button1 = Button(this, "Button1", QStringLiteral("キャンセル"), 244);
+    connect(Button1, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TPropertyForm::SetTabOrder() {
+    QWidget::setTabOrder(EditWidth, EditHeight);
+    QWidget::setTabOrder(EditHeight, EditX);
+    QWidget::setTabOrder(EditX, EditY);
+    QWidget::setTabOrder(EditY, Button1);
+    QWidget::setTabOrder(Button1, Button2);
+    QWidget::setTabOrder(Button2, EditWindowName);
+}
+
+void TPropertyForm::Fill(const TWindowItem& item) {
+    EditHeight->setValue(HoldInRange(qint64(item.Bottom) - item.Top, kSizeRange));
+    EditWidth->setValue(HoldInRange(qint64(item.Right) - item.Left, kSizeRange));
+    EditY->setValue(HoldInRange(item.Top, kYRange));
+    EditX->setValue(HoldInRange(item.Left, kXRange));
+    EditWindowName->setText(ThroughCp932(item.Name));
+}
+
+void TPropertyForm::ApplyTo(TWindowItem& item) const {
+    // The fields hold small values, so these sums stay far inside 32 bits.
+    const qint32 x = EditX->value();
+    const qint32 y = EditY->value();
+    item.Left = x;
+    item.Top = y;
+    item.Right = x + EditWidth->value();
+    item.Bottom = y + EditHeight->value();
+    item.Name = ThroughCp932(EditWindowName->text());
+}

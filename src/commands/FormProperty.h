@@ -1,0 +1,42 @@
+#pragma once
+
+#include "document/WindowItem.h"
+
+#include <QDialog>
+
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+class QSpinBox;
+
+// The window property dialog: the name, size and position of one window
+// definition as numbers. The spin fields hold 16-bit values within their
+// ranges; a value given outside a range is set to the nearest bound.
+class TPropertyForm : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TPropertyForm(QWidget* parent = nullptr);
+
+    // Fills the fields from a definition: height, width, Y, X, then the name
+    // as it reads after the CP932 round trip.
+    void Fill(const TWindowItem& item);
+    // Writes the fields into a definition: left = X, top = Y, right = X + width,
+    // bottom = Y + height, and the name exactly as typed (through CP932).
+    void ApplyTo(TWindowItem& item) const;
+
+    QGroupBox* GroupBox3 = nullptr; // "基本"
+    QLineEdit* EditWindowName = nullptr;
+    QGroupBox* GroupBox1 = nullptr; // "大きさ"
+    QSpinBox* EditWidth = nullptr;
+    QSpinBox* EditHeight = nullptr;
+    QGroupBox* GroupBox2 = nullptr; // "位置"
+    QSpinBox* EditX = nullptr;
+    QSpinBox* EditY = nullptr;
+    QPushButton* Button2 = nullptr; // OK, the default button
+    QPushButton* Button1 = nullptr; // cancel, also Esc
+
+private:
+    void CreateControls();
+    void SetTabOrder();
+};

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QFont>
+
+class QWidget;
+
+namespace volmar {
+
+// The font of the program's own forms: Tahoma at 8 points, or the nearest
+// sans-serif face where Tahoma is not installed.
+QFont FormFont();
+
+// Gives a form its client size and puts it in the middle of the primary
+// screen. With fixed, the user cannot resize it.
+void PlaceForm(QWidget& form, int clientWidth, int clientHeight, bool fixed);
+
+} // namespace volmar
