@@ -51,12 +51,14 @@ void SaveProjectFile(const DesignDocument& document, const QString& path) {
     if (QFileInfo(path).isDir())
         RaiseCannotCreate(path, IsAFolderReason());
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so that every write reaches the system here and a failing
+    // one is seen: a buffered file meets a short write only while commit()
+    // flushes, and commit() then puts the truncated text in the old file's place.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         RaiseCannotCreate(path, file.errorString());
     if (!WriteAll(file, bytes)) {
         // A short write alone does not make commit() fail; the temporary file
         // must be dropped, or the truncated text would replace the old file.
-        file.flush(); // gives errorString() the system's reason
         const QString reason = file.errorString();
         file.cancelWriting();
         file.commit();

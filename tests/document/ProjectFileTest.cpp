@@ -1,19 +1,19 @@
 #include "document/ProjectFile.h"
 
 #include "document/VolmarError.h"
+#include "support/FileSizeLimit.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <csignal>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 using volmar::DesignDocument;
 using volmar::LoadProjectFile;
 using volmar::SaveProjectFile;
 using volmar::VolmarError;
+using volmar::test::FileSizeLimit;
 
 namespace {
 
@@ -47,26 +47,6 @@ QString MessageOf(const std::function<void()>& action) {
     }
     return QString();
 }
-
-// Lowers the largest file this process may write, for the duration of a test.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit lowered = saved_;
-        lowered.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &lowered);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-
-private:
-    rlimit saved_{};
-    void (*previousHandler_)(int) = nullptr;
-};
 
 } // namespace
 
@@ -137,6 +117,27 @@ TEST(ProjectFile, AFailedSaveLeavesTheOldFileWhole) {
         FileSizeLimit limit(4096); // the new content is larger: the write fails
         EXPECT_FALSE(MessageOf([&] { SaveProjectFile(big, path); }).isEmpty());
     }
+    EXPECT_EQ(Content(path), before);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"keep.rsform"});
+}
+
+// A text smaller than the file's write buffer reaches the system only when
+// the file is closed; a short write there must fail the save all the same.
+TEST(ProjectFile, ASaveCutShortAtTheEndLeavesTheOldFileWhole) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("keep.rsform"));
+    SaveProjectFile(TwoWindows(), path);
+    const QByteArray before = Content(path);
+
+    DesignDocument small;
+    for (int i = 0; i < 20; ++i)
+        small.Append(TWindowItem());
+    QString message;
+    {
+        FileSizeLimit limit(16);
+        message = MessageOf([&] { SaveProjectFile(small, path); });
+    }
+    EXPECT_TRUE(message.contains(QStringLiteral("を作成できません。"))) << message.toStdString();
     EXPECT_EQ(Content(path), before);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"keep.rsform"});
 }
