@@ -1,10 +1,67 @@
 // Project commands: New, Open, Save As and Save.
 #include "app/MainForm.h"
 
-void TMainForm::aacNewProjectExecute() {}
+#include "dialogs/Dialogs.h"
+#include "document/FormText.h"
+#include "document/PathShortening.h"
+#include "document/ProjectFile.h"
 
-void TMainForm::aacOpenProjectExecute() {}
+#include <QDir>
+#include <QFileInfo>
+#include <QFontMetrics>
+#include <QLabel>
 
-void TMainForm::aacSaveAsProjectExecute() {}
+namespace {
 
-void TMainForm::aacSaveProjectExecute() {}
+// The widest the path may be in the first status-bar panel.
+constexpr int kStatusPathWidth = 430;
+
+QString StatusPath(const QLabel& panel, const QString& path) {
+    const QFontMetrics metrics(panel.font());
+    return volmar::ShortenPath(
+        QDir::toNativeSeparators(path), kStatusPathWidth,
+        [&metrics](const QString& text) { return metrics.horizontalAdvance(text); });
+}
+
+} // namespace
+
+void TMainForm::aacNewProjectExecute() {
+    if (!dialogs_.Confirm(
+            this, QStringLiteral("新規プロジェクト"),
+            QStringLiteral("プロジェクトを初期化します。\r\n"
+                           "現在のプロジェクトは破棄されますが本当によろしいですか？")))
+        return;
+    ClearDocument();
+    invalidateCanvas();
+}
+
+// The document is cleared before the file is read: a file that cannot be
+// read leaves an empty document without a current file.
+void TMainForm::aacOpenProjectExecute() {
+    const std::optional<QString> path = dialogs_.OpenProjectPath(this);
+    if (!path || !QFileInfo::exists(*path))
+        return;
+    ClearDocument();
+    for (const TWindowItem& item : volmar::ReadDefinitions(volmar::ReadProjectFileBytes(*path)))
+        document_.Append(item);
+    invalidateCanvas();
+    currentFileName_ = *path;
+    setStatusText(0, StatusPath(*StatusPanels[0], *path));
+    RebuildWindowSelector();
+}
+
+// The current file name changes only once the file has been written.
+void TMainForm::aacSaveAsProjectExecute() {
+    const std::optional<QString> path = dialogs_.SaveProjectPath(this);
+    if (!path)
+        return;
+    volmar::SaveProjectFile(document_, *path);
+    currentFileName_ = *path;
+}
+
+void TMainForm::aacSaveProjectExecute() {
+    if (!currentFileName_.isEmpty() && QFileInfo(currentFileName_).isFile())
+        volmar::SaveProjectFile(document_, currentFileName_);
+    else
+        aacSaveAsProjectExecute();
+}

@@ -1,0 +1,174 @@
+#include "CommandsFixture.h"
+
+#include "canvas/QxGrabSize.h"
+#include "commands/FormCode.h"
+#include "commands/FormProperty.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+
+namespace volmar::test {
+namespace {
+
+struct Shown {
+    int x = -1, y = -1, width = -1, height = -1;
+    QString name;
+};
+
+using PropertyCommand = CommandsTest;
+
+// Answers the property dialog: records what it shows, lets edit change the
+// fields, then presses the button.
+void AnswerProperty(ScriptedDialogs& dialogs, Shown& shown,
+                    std::function<void(TPropertyForm&)> edit, bool ok) {
+    dialogs.forms.push_back([&shown, edit, ok](QDialog& dialog) {
+        auto& form = dynamic_cast<TPropertyForm&>(dialog);
+        form.show();
+        shown = {form.EditX->value(), form.EditY->value(), form.EditWidth->value(),
+                 form.EditHeight->value(), form.EditWindowName->text()};
+        if (edit)
+            edit(form);
+        QTest::mouseClick(ok ? form.Button2 : form.Button1, Qt::LeftButton);
+        return form.result();
+    });
+}
+
+TEST_F(PropertyCommand, OpensWithTheSizeAndPositionOfTheSelectedWindow) {
+    TWindowItem* menu = Add("menu", 10, 20, 210, 120);
+    Select({menu});
+    Shown shown;
+    AnswerProperty(dialogs, shown, nullptr, false);
+    Trigger(form->aacSelectProperty);
+    EXPECT_EQ(dialogs.asked, QStringList({"TPropertyForm"}));
+    EXPECT_EQ(shown.x, 10);
+    EXPECT_EQ(shown.y, 20);
+    EXPECT_EQ(shown.width, 200);
+    EXPECT_EQ(shown.height, 100);
+    EXPECT_EQ(shown.name, "menu");
+}
+
+TEST_F(PropertyCommand, ConfirmingWritesTheFieldsAndSetsTheFrameFiveTaller) {
+    TWindowItem* w = Add("w", 100, 50, 300, 150);
+    Select({w});
+    Shown shown;
+    AnswerProperty(
+        dialogs, shown,
+        [](TPropertyForm& f) {
+            f.EditWidth->setValue(-30);
+            f.EditHeight->setValue(40);
+            f.EditY->setValue(7);
+            f.EditWindowName->setText(QStringLiteral("renamed"));
+        },
+        true);
+    Trigger(form->aacSelectProperty);
+    EXPECT_EQ(Document(), (std::vector<Edges>{{"renamed", 100, 7, 70, 47}}));
+    ASSERT_EQ(form->frames().size(), 1u);
+    const TQxGrabSize* frame = form->frames()[0];
+    EXPECT_EQ(frame->Left(), 100);
+    EXPECT_EQ(frame->Top(), 7);
+    EXPECT_EQ(frame->Width(), -30);
+    EXPECT_EQ(frame->Height(), 45);
+    EXPECT_TRUE(w->Selected);
+    EXPECT_EQ(form->WindowSelector->currentIndex(), 0);
+    EXPECT_EQ(form->WindowSelector->currentText(), "renamed");
+}
+
+TEST_F(PropertyCommand, ConfirmingUnchangedHoldsValuesWithinTheFields) {
+    TWindowItem* w = Add("wide", -40, -10, 1500, 1200);
+    Select({w});
+    Shown shown;
+    AnswerProperty(dialogs, shown, nullptr, true);
+    Trigger(form->aacSelectProperty);
+    EXPECT_EQ(shown.x, 0);
+    EXPECT_EQ(shown.y, 0);
+    EXPECT_EQ(shown.width, 1000);
+    EXPECT_EQ(shown.height, 1000);
+    EXPECT_EQ(Document(), (std::vector<Edges>{{"wide", 0, 0, 1000, 1000}}));
+    EXPECT_EQ(form->frames()[0]->Height(), 1005);
+}
+
+TEST_F(PropertyCommand, CancelAfterEditingEveryFieldChangesNothing) {
+    TWindowItem* w = Add("w", 10, 20, 210, 120);
+    Select({w});
+    Shown shown;
+    AnswerProperty(
+        dialogs, shown,
+        [](TPropertyForm& f) {
+            f.EditX->setValue(1);
+            f.EditY->setValue(2);
+            f.EditWidth->setValue(3);
+            f.EditHeight->setValue(4);
+            f.EditWindowName->setText(QStringLiteral("x"));
+        },
+        false);
+    Trigger(form->aacSelectProperty);
+    EXPECT_EQ(Document(), (std::vector<Edges>{{"w", 10, 20, 210, 120}}));
+    EXPECT_EQ(form->frames()[0]->Height(), 105);
+    EXPECT_EQ(form->WindowSelector->currentText(), "w");
+}
+
+TEST_F(PropertyCommand, DoesNothingUnlessExactlyOneWindowIsSelected) {
+    TWindowItem* a = Add("a", 0, 0, 40, 40);
+    TWindowItem* b = Add("b", 50, 0, 90, 40);
+    form->UpdateActions();
+    EXPECT_FALSE(form->aacSelectProperty->isEnabled());
+    form->aacSelectPropertyExecute();
+    Select({a, b});
+    form->UpdateActions();
+    EXPECT_FALSE(form->aacSelectProperty->isEnabled());
+    form->aacSelectPropertyExecute();
+    EXPECT_TRUE(dialogs.asked.isEmpty());
+}
+
+TEST_F(PropertyCommand, DoubleClickOnTheFrameOpensTheDialog) {
+    TWindowItem* w = Add("w", 10, 20, 210, 120);
+    Select({w});
+    form->UpdateActions();
+    Shown shown;
+    AnswerProperty(dialogs, shown, nullptr, false);
+    ASSERT_EQ(form->frames().size(), 1u);
+    TQxGrabSize* frame = form->frames()[0];
+    QTest::mouseDClick(frame, Qt::LeftButton, {}, QPoint(frame->width() / 2, frame->height() / 2));
+    EXPECT_EQ(dialogs.asked, QStringList({"TPropertyForm"}));
+    EXPECT_EQ(shown.width, 200);
+}
+
+using CodeGenCommand = CommandsTest;
+
+// Answers the code dialog by closing it, keeping the text it showed.
+void CaptureCode(ScriptedDialogs& dialogs, QString& code) {
+    dialogs.forms.push_back([&code](QDialog& dialog) {
+        code = dynamic_cast<TCodeForm&>(dialog).CodeMemo->toPlainText();
+        return int(QDialog::Rejected);
+    });
+}
+
+TEST_F(CodeGenCommand, ShowsTheStatementsOfTheWholeDocument) {
+    TWindowItem* menu = Add("menu", 10, 20, 210, 120);
+    Add("help", 0, 416, 640, 480);
+    Select({menu});
+    QString code = QStringLiteral("<not shown>");
+    CaptureCode(dialogs, code);
+    Trigger(form->aacCodeGen);
+    EXPECT_EQ(dialogs.asked, QStringList({"TCodeForm"}));
+    EXPECT_EQ(code, "@menu  = Window.new\n@menu.x = 10\n@menu.y = 20\n@menu.width = 200\n"
+                    "@menu.height = 100\n@menu.contents = Bitmap.new(168,68)\n\n"
+                    "@help  = Window.new\n@help.x = 0\n@help.y = 416\n@help.width = 640\n"
+                    "@help.height = 64\n@help.contents = Bitmap.new(608,32)\n\n");
+    EXPECT_EQ(Names(), QStringList({"menu", "help"}));
+}
+
+TEST_F(CodeGenCommand, IsAlwaysEnabledAndShowsAnEmptyDocumentAsEmptyText) {
+    QString code = QStringLiteral("<not shown>");
+    CaptureCode(dialogs, code);
+    Trigger(form->aacCodeGen);
+    EXPECT_TRUE(form->aacCodeGen->isEnabled());
+    EXPECT_EQ(code, "");
+}
+
+} // namespace
+} // namespace volmar::test
