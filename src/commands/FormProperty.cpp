@@ -70,6 +70,7 @@ TPropertyForm::TPropertyForm(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("プロパティ"));
     setFont(FormFont());
     PlaceForm(*this, kClientWidth, kClientHeight, true);
+    SetCaptionOnFrameGroupBoxes(*this);
     CreateControls();
     SetTabOrder();
     EditWidth->setFocus();

@@ -29,4 +29,11 @@ void PlaceForm(QWidget& form, int clientWidth, int clientHeight, bool fixed) {
                                              screen->availableGeometry()));
 }
 
+void SetCaptionOnFrameGroupBoxes(QWidget& form) {
+    form.setStyleSheet(QStringLiteral(
+        "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 6px; }"
+        "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
+        " left: 7px; padding: 0px 2px; }"));
+}
+
 } // namespace volmar

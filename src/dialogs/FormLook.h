@@ -14,4 +14,9 @@ QFont FormFont();
 // screen. With fixed, the user cannot resize it.
 void PlaceForm(QWidget& form, int clientWidth, int clientHeight, bool fixed);
 
+// Draws the form's group boxes with the caption on the top line of the frame
+// and the frame beginning near the top of the box, so that controls placed
+// below a caption stay clear of the frame line.
+void SetCaptionOnFrameGroupBoxes(QWidget& form);
+
 } // namespace volmar
