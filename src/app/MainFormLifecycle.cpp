@@ -38,17 +38,11 @@ void TMainForm::FormCreate() {
     ApplySettings();
 }
 
-void TMainForm::ApplySettings() {
-    runGuarded([this] { loadSkin(QString()); });
-}
-
 bool TMainForm::FormCloseQuery() {
     return dialogs_.Confirm(this, QStringLiteral("終了"),
                             QStringLiteral("VOLMARを終了しようとしています。\r\n"
                                            "本当によろしいですか？"));
 }
-
-void TMainForm::FormClose() {}
 
 void TMainForm::FormDestroy() {
     ClearDocument();
