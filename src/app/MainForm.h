@@ -1,5 +1,6 @@
 #pragma once
 
+#include "canvas/CanvasDrag.h"
 #include "document/CanvasRect.h"
 #include "document/DesignDocument.h"
 #include "render/DisplayState.h"
@@ -13,6 +14,7 @@
 #include <vector>
 
 class QAction;
+class QKeyEvent;
 class QComboBox;
 class QLabel;
 class QMenu;
@@ -21,10 +23,13 @@ class QScrollArea;
 class QStatusBar;
 class QToolBar;
 class QToolButton;
+class THintFormWnd;
 class TQxGrabSize;
 
 namespace volmar {
+class ApplicationEvents;
 class Dialogs;
+class RubberBand;
 class PaintBox;
 struct RulerPaint;
 struct RulerSelection;
@@ -123,6 +128,20 @@ public:
     void RebuildWindowSelector();
     void SyncWindowSelector();
 
+    // ---- Canvas interaction -------------------------------------------------
+    // The floating hint beside the pointer; created hidden with the window.
+    THintFormWnd* HintFormWnd = nullptr;
+    // The grid rule of the design surface under the current snap settings.
+    volmar::CanvasPoint SnapPoint(volmar::CanvasPoint p) const;
+    // Shows text in the hint window 20 pixels below the given screen point.
+    void ShowCanvasHint(const QString& text, QPoint globalPointer);
+    void HideCanvasHint();
+    // The keyboard nudges of the selected windows, one pixel per key press.
+    void MoveSelectedBy(qint32 dx, qint32 dy);
+    void ResizeSelectedBy(qint32 dw, qint32 dh);
+    // A drag that began on empty canvas is under way.
+    bool isDragging() const { return drag_.IsDragging(); }
+
     // ---- View state setters (they also update the live frames) ---------------
     void setGridSpacingX(qint32 spacing); // values below 1 are refused
     void setGridSpacingY(qint32 spacing); // values below 1 are refused
@@ -215,6 +234,13 @@ protected:
     void FrameGrabMoveChange(TQxGrabSize* frame, QPoint point);
     void FrameMouseMove(TQxGrabSize* frame);
 
+    // ---- Canvas pointer and key handlers ---------------------------------------
+    void WindowEditorMouseDown(QMouseEvent* event);
+    void WindowEditorMouseMove(QMouseEvent* event);
+    void WindowEditorMouseUp(QMouseEvent* event);
+    // A key press that no shortcut claimed; true marks it handled.
+    bool ApplicationEventsShortCut(QWidget* receiver, QKeyEvent* event);
+
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -240,6 +266,13 @@ private:
     volmar::RulerPaint RulerPaintFor(const QWidget* ruler, const QRect& clip,
                                      bool horizontal) const;
 
+    // Canvas interaction: pointer handlers, rubber band, hint window, key hook.
+    void WireCanvasInteraction();
+    void SelectOnPress(TWindowItem* hit, bool addToSelection);
+    void FinishCanvasDrag(volmar::CanvasPoint corner);
+    void ApplyKeyNudge(const QKeyEvent* event);
+    void SwitchSelectionTo(TWindowItem* hit, TWindowItem* cur);
+
     volmar::Dialogs& dialogs_;
     QImage skin_;
     volmar::DesignDocument document_;
@@ -247,4 +280,9 @@ private:
     QString currentFileName_;
     std::vector<TQxGrabSize*> frames_;
     std::function<QPoint()> pointerSource_;
+    volmar::CanvasDrag drag_;
+    volmar::RubberBand* rubberBand_ = nullptr;
+    volmar::ApplicationEvents* applicationEvents_ = nullptr;
+    // The screen position of the last pointer press or move on a frame.
+    QPoint framePointer_;
 };

@@ -1,21 +1,11 @@
 // The grab-handle frames: one per selected definition, and their events.
 #include "app/MainForm.h"
 
+#include "canvas/FrameBinding.h"
 #include "canvas/QxGrabSize.h"
 #include "render/RulerPainter.h"
 
 #include <QAction>
-
-namespace {
-
-// A frame is five pixels taller than its window.
-constexpr qint32 kFrameExtraHeight = 5;
-
-qint32 Sum32(qint64 a, qint64 b) {
-    return volmar::Wrap32(a + b);
-}
-
-} // namespace
 
 TWindowItem* TMainForm::FrameItem(const TQxGrabSize* frame) {
     return frame ? frame->Tag() : nullptr;
@@ -58,8 +48,8 @@ void TMainForm::RebuildFrames() {
 TQxGrabSize* TMainForm::CreateFrame(TWindowItem* item) {
     auto* frame = new TQxGrabSize;
     frame->SetPopupMenu(WindowEditorPopup);
-    frame->SetBounds(item->Left, item->Top, Sum32(item->Right, -qint64(item->Left)),
-                     Sum32(qint64(item->Bottom) - item->Top, kFrameExtraHeight));
+    const volmar::FrameBounds bounds = volmar::FrameBoundsForItem(*item);
+    frame->SetBounds(bounds.Left, bounds.Top, bounds.Width, bounds.Height);
     frame->SetTag(item);
     frame->setParent(WindowEditorBackPanel);
     ApplyViewToFrame(frame);
@@ -79,65 +69,4 @@ void TMainForm::ApplyViewToFrame(TQxGrabSize* frame) const {
 void TMainForm::ApplyViewToFrames() const {
     for (TQxGrabSize* frame : frames_)
         ApplyViewToFrame(frame);
-}
-
-void TMainForm::WireFrameEvents(TQxGrabSize* frame) {
-    frame->OnResize = [this](TQxGrabSize* sender) { FrameResize(sender); };
-    frame->OnMultiResize = [this](TQxGrabSize* sender, TQxGrabSizeControlList& list) {
-        FrameMultiResize(sender, list);
-    };
-    frame->OnCheckUnderItem = [this](TQxGrabSize* sender, bool& hit) {
-        FrameCheckUnderItem(sender, hit);
-    };
-    frame->OnDblClick = [this](TQxGrabSize* sender) { FrameDblClick(sender); };
-    frame->OnMouseUp = [this](TQxGrabSize* sender, QMouseEvent*) { FrameMouseUp(sender); };
-    frame->OnMouseGrabSizeChangeEvent = [this](TQxGrabSize* sender, volmar::CanvasRect r) {
-        FrameGrabSizeChange(sender, r);
-    };
-    frame->OnMouseGrabMoveChangeEvent = [this](TQxGrabSize* sender, QPoint point) {
-        FrameGrabMoveChange(sender, point);
-    };
-    frame->OnMouseMove = [this](TQxGrabSize* sender, QMouseEvent*) { FrameMouseMove(sender); };
-}
-
-// The definition follows every change of its frame's bounds.
-void TMainForm::FrameResize(TQxGrabSize* frame) {
-    TWindowItem* item = FrameItem(frame);
-    if (!item)
-        return;
-    item->Left = frame->Left();
-    item->Top = frame->Top();
-    item->Right = Sum32(frame->Left(), frame->Width());
-    item->Bottom = Sum32(Sum32(frame->Top(), frame->Height()), -kFrameExtraHeight);
-    invalidateCanvas();
-}
-
-// In a multiple selection every other frame moves along with the dragged one.
-void TMainForm::FrameMultiResize(TQxGrabSize* sender, std::vector<TQxGrabSize*>& list) {
-    if (sender->DrawMode() != QxGGMultiSelect)
-        return;
-    for (auto it = frames_.rbegin(); it != frames_.rend(); ++it) {
-        TQxGrabSize* frame = *it;
-        if (frame == sender)
-            continue;
-        frame->SetMultiResizerTempTop(frame->Top());
-        frame->SetMultiResizerTempLeft(frame->Left());
-        list.push_back(frame);
-    }
-}
-
-void TMainForm::FrameCheckUnderItem(TQxGrabSize*, bool&) {}
-
-void TMainForm::FrameDblClick(TQxGrabSize*) {
-    aacSelectProperty->trigger();
-}
-
-void TMainForm::FrameMouseUp(TQxGrabSize*) {}
-
-void TMainForm::FrameGrabSizeChange(TQxGrabSize*, const volmar::CanvasRect&) {}
-
-void TMainForm::FrameGrabMoveChange(TQxGrabSize*, QPoint) {}
-
-void TMainForm::FrameMouseMove(TQxGrabSize*) {
-    repaintRulers();
 }

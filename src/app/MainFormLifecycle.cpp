@@ -18,6 +18,7 @@ TMainForm::TMainForm(volmar::Dialogs& dialogs, QWidget* parent)
     BuildPopupMenu();
     BuildToolBar();
     WirePaintBoxes();
+    WireCanvasInteraction();
     connect(WindowSelector, &QComboBox::activated, this,
             [this] { runGuarded([this] { WindowSelectorChange(); }); });
     PlaceOnScreen();

@@ -1,0 +1,115 @@
+// The main window's answers to the events of the grab-handle frames.
+#include "app/MainForm.h"
+#include "app/PaintBox.h"
+
+#include "canvas/ClickThrough.h"
+#include "canvas/FrameBinding.h"
+#include "canvas/QxGrabSize.h"
+#include "document/HintText.h"
+
+#include <QAction>
+#include <QMouseEvent>
+
+// The frame events carry no pointer position; the hints and the click-through
+// take it from the pointer event the frame is handling, recorded here first.
+void TMainForm::WireFrameEvents(TQxGrabSize* frame) {
+    frame->OnMouseDown = [this](TQxGrabSize*, QMouseEvent* event) {
+        framePointer_ = event->globalPosition().toPoint();
+    };
+    frame->OnMouseMove = [this](TQxGrabSize* sender, QMouseEvent* event) {
+        framePointer_ = event->globalPosition().toPoint();
+        FrameMouseMove(sender);
+    };
+    frame->OnResize = [this](TQxGrabSize* sender) { FrameResize(sender); };
+    frame->OnMultiResize = [this](TQxGrabSize* sender, TQxGrabSizeControlList& list) {
+        FrameMultiResize(sender, list);
+    };
+    frame->OnCheckUnderItem = [this](TQxGrabSize* sender, bool& hit) {
+        FrameCheckUnderItem(sender, hit);
+    };
+    frame->OnDblClick = [this](TQxGrabSize* sender) { FrameDblClick(sender); };
+    frame->OnMouseUp = [this](TQxGrabSize* sender, QMouseEvent*) { FrameMouseUp(sender); };
+    frame->OnMouseGrabSizeChangeEvent = [this](TQxGrabSize* sender, volmar::CanvasRect r) {
+        FrameGrabSizeChange(sender, r);
+    };
+    frame->OnMouseGrabMoveChangeEvent = [this](TQxGrabSize* sender, QPoint point) {
+        FrameGrabMoveChange(sender, point);
+    };
+}
+
+// The definition follows every change of its frame's bounds.
+void TMainForm::FrameResize(TQxGrabSize* frame) {
+    TWindowItem* item = FrameItem(frame);
+    if (!item)
+        return;
+    volmar::CopyFrameBoundsToItem(frame->Bounds(), *item);
+    invalidateCanvas();
+}
+
+// In a multiple selection every other frame moves along with the dragged one.
+void TMainForm::FrameMultiResize(TQxGrabSize* sender, std::vector<TQxGrabSize*>& list) {
+    if (sender->DrawMode() != QxGGMultiSelect)
+        return;
+    for (auto it = frames_.rbegin(); it != frames_.rend(); ++it) {
+        TQxGrabSize* frame = *it;
+        if (frame == sender)
+            continue;
+        frame->SetMultiResizerTempTop(frame->Top());
+        frame->SetMultiResizerTempLeft(frame->Left());
+        list.push_back(frame);
+    }
+}
+
+// A left press on a frame may belong to the window under it: one lying in
+// front of the selected window, or one the frame's edge or strip covers.
+// The pressed frame may be destroyed here; RebuildFrames lets it die late.
+void TMainForm::FrameCheckUnderItem(TQxGrabSize*, bool& hitUnderItem) {
+    const QPoint p = WindowEditor->mapFromGlobal(framePointer_);
+    TQxGrabSize* selected = FindSelectedFrame();
+    TWindowItem* cur = FrameItem(selected);
+    TWindowItem* hit = DefinitionAt(p.x(), p.y());
+    const bool overHandle = selected && selected->OverHandle();
+    switch (volmar::DecideClickThrough(cur, overHandle, CountSelected(), hit)) {
+    case volmar::ClickThrough::FrameTakesPress:
+        return;
+    case volmar::ClickThrough::Swallow:
+        hitUnderItem = true;
+        return;
+    case volmar::ClickThrough::SwitchToHit:
+        hitUnderItem = true;
+        SwitchSelectionTo(hit, cur);
+        return;
+    }
+}
+
+void TMainForm::SwitchSelectionTo(TWindowItem* hit, TWindowItem* cur) {
+    hit->Selected = true;
+    if (cur)
+        cur->Selected = false;
+    RebuildFrames();
+    RebuildWindowSelector();
+}
+
+void TMainForm::FrameDblClick(TQxGrabSize*) {
+    aacSelectProperty->trigger();
+}
+
+void TMainForm::FrameMouseUp(TQxGrabSize*) {
+    HideCanvasHint();
+}
+
+// The window's size while a handle is dragged: the frame is 5 pixels taller.
+void TMainForm::FrameGrabSizeChange(TQxGrabSize*, const volmar::CanvasRect& sizeRect) {
+    volmar::CanvasRect window = sizeRect;
+    window.Bottom = volmar::Wrap32(qint64(sizeRect.Bottom) - volmar::kFrameExtraHeight);
+    ShowCanvasHint(volmar::SizeHintText(window), framePointer_);
+}
+
+// The frame's new left and top while it is dragged.
+void TMainForm::FrameGrabMoveChange(TQxGrabSize*, QPoint point) {
+    ShowCanvasHint(volmar::PositionHintText(point.x(), point.y()), framePointer_);
+}
+
+void TMainForm::FrameMouseMove(TQxGrabSize*) {
+    repaintRulers();
+}
