@@ -1,9 +1,6 @@
-// The pure parts of the canvas interaction: the drag band, the arrow keys,
-// the click-through decision and the frame/definition rule.
-#include "canvas/CanvasDrag.h"
+// The click-through decision and the frame/definition rule.
 #include "canvas/ClickThrough.h"
 #include "canvas/FrameBinding.h"
-#include "canvas/KeyNudge.h"
 #include "document/WindowItem.h"
 
 #include <gtest/gtest.h>
@@ -11,30 +8,6 @@
 #include <climits>
 
 using namespace volmar;
-
-TEST(CanvasDrag, KeepsTheBandAsDraggedAndFinishesNormalised) {
-    CanvasDrag drag;
-    EXPECT_FALSE(drag.IsDragging());
-    drag.Begin(CanvasPoint{70, 90});
-    EXPECT_TRUE(drag.IsDragging());
-    EXPECT_EQ(drag.Band(), (CanvasRect{70, 90, 70, 90}));
-    drag.MoveTo(CanvasPoint{20, 40});
-    EXPECT_EQ(drag.Band(), (CanvasRect{70, 90, 20, 40}));
-    EXPECT_EQ(drag.Finish(CanvasPoint{20, 30}), (CanvasRect{20, 30, 70, 90}));
-    EXPECT_FALSE(drag.IsDragging());
-}
-
-TEST(KeyNudge, ArrowsMoveAndShiftArrowsResizeWhateverElseIsHeld) {
-    EXPECT_EQ(KeyNudgeFor(Qt::Key_Left, {}), (KeyNudge{false, -1, 0}));
-    EXPECT_EQ(KeyNudgeFor(Qt::Key_Up, {}), (KeyNudge{false, 0, -1}));
-    EXPECT_EQ(KeyNudgeFor(Qt::Key_Right, Qt::ControlModifier), (KeyNudge{false, 1, 0}));
-    EXPECT_EQ(KeyNudgeFor(Qt::Key_Down, Qt::AltModifier), (KeyNudge{false, 0, 1}));
-    EXPECT_EQ(KeyNudgeFor(Qt::Key_Left, Qt::ShiftModifier), (KeyNudge{true, -1, 0}));
-    EXPECT_EQ(KeyNudgeFor(Qt::Key_Down, Qt::ShiftModifier | Qt::ControlModifier),
-              (KeyNudge{true, 0, 1}));
-    EXPECT_FALSE(KeyNudgeFor(Qt::Key_Delete, {}));
-    EXPECT_FALSE(KeyNudgeFor(Qt::Key_Home, Qt::ShiftModifier));
-}
 
 TEST(ClickThrough, DecidesBetweenFramePassThroughAndSwallow) {
     TWindowItem cur;
