@@ -1,0 +1,68 @@
+#include "app/MainForm.h"
+#include "app/PaintBox.h"
+#include "dialogs/Dialogs.h"
+
+#include "BenchApplication.h"
+
+#include <QDialog>
+#include <QMouseEvent>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// Answers every question with its cancel answer; nothing is ever shown.
+class SilentDialogs : public volmar::Dialogs {
+public:
+    QString AskWindowName(QWidget*) override { return {}; }
+    bool Confirm(QWidget*, const QString&, const QString&) override { return true; }
+    void ShowError(QWidget*, const QString&) override {}
+    std::optional<QString> OpenProjectPath(QWidget*) override { return {}; }
+    std::optional<QString> SaveProjectPath(QWidget*) override { return {}; }
+    std::optional<QString> OpenPicturePath(QWidget*) override { return {}; }
+    std::optional<QColor> ChooseColor(QWidget*, const QColor&) override { return {}; }
+    int Exec(QDialog&) override { return QDialog::Rejected; }
+    void OpenUrl(const QString&) override {}
+};
+
+void SendMouse(QWidget* canvas, QEvent::Type type, QPoint local, Qt::MouseButtons buttons) {
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, QPointF(local), QPointF(canvas->mapToGlobal(local)), button, buttons,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(canvas, &event);
+}
+
+// One pointer-move step of a window-creation drag over n windows: status
+// texts, rulers, the rubber band, the size hint, and the repaint of what the
+// band uncovered. The pointer swings between two corners 40 pixels apart.
+void BM_CanvasDragStep(benchmark::State& state) {
+    if (!volmar::bench::EnsureApplication()) {
+        state.SkipWithError("needs a QApplication");
+        return;
+    }
+    SilentDialogs dialogs;
+    TMainForm form(dialogs);
+    for (int i = 0; i < int(state.range(0)); ++i) {
+        TWindowItem w;
+        w.Left = (i * 37) % 440;
+        w.Top = (i * 53) % 380;
+        w.Right = w.Left + 200;
+        w.Bottom = w.Top + 100;
+        form.document().Append(w);
+    }
+    form.show();
+    QCoreApplication::processEvents();
+    QWidget* canvas = form.WindowEditor;
+    SendMouse(canvas, QEvent::MouseButtonPress, QPoint(100, 100), Qt::LeftButton);
+    bool far = false;
+    for (auto _ : state) {
+        far = !far;
+        SendMouse(canvas, QEvent::MouseMove, far ? QPoint(340, 300) : QPoint(300, 260),
+                  Qt::LeftButton);
+        QCoreApplication::processEvents();
+    }
+    SendMouse(canvas, QEvent::MouseButtonRelease, QPoint(100, 100), Qt::NoButton);
+}
+BENCHMARK(BM_CanvasDragStep)->Arg(10)->Arg(100)->Unit(benchmark::kMicrosecond);
+
+} // namespace
