@@ -1,11 +1,9 @@
-// The grab-handle frames: one per selected definition, and their events.
+// The grab-handle frames: one per selected definition, made and dropped together.
 #include "app/MainForm.h"
 
 #include "canvas/FrameBinding.h"
 #include "canvas/QxGrabSize.h"
 #include "render/RulerPainter.h"
-
-#include <QAction>
 
 TWindowItem* TMainForm::FrameItem(const TQxGrabSize* frame) {
     return frame ? frame->Tag() : nullptr;
