@@ -1,0 +1,23 @@
+"""What run.py learned from its command line, shared with the test modules."""
+
+import os
+
+executable = None
+work_root = None
+shots = None
+
+
+class Shots:
+    """Keeps screenshots as PNG files in one folder, numbered in order."""
+
+    def __init__(self, folder):
+        self.folder = folder
+        self.count = 0
+        os.makedirs(folder, exist_ok=True)
+
+    def keep(self, image, label):
+        self.count += 1
+        safe = "".join(c if c.isalnum() else "-" for c in label)[:60]
+        path = os.path.join(self.folder, f"{self.count:02d}-{safe}.png")
+        image.save_png(path)
+        return path

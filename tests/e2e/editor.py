@@ -1,0 +1,174 @@
+"""One run of the real editor under X, driven the way a user drives it."""
+
+import os
+import signal
+import subprocess
+import time
+
+import canvas
+import xsession
+from waiting import wait_until
+
+START_TIMEOUT = 20
+UI_TIMEOUT = 10
+EXIT_TIMEOUT = 10
+
+MAIN_TITLE = "VOLMAR"
+NAME_PROMPT_TITLE = "名前"
+CLOSE_TITLE = "終了"
+CODE_TITLE = "コード"
+
+
+class UserHome:
+    """A throw-away home folder, so the real settings are never touched."""
+
+    def __init__(self, root):
+        self.path = os.path.join(root, "home")
+        self.config = os.path.join(self.path, ".config")
+        self.runtime = os.path.join(root, "runtime")
+        os.makedirs(self.config, exist_ok=True)
+        os.makedirs(self.runtime, mode=0o700, exist_ok=True)
+
+    @property
+    def settings_file(self):
+        return os.path.join(self.config, "kestrel", "volmar", "setting.ini")
+
+    def environment(self):
+        env = dict(os.environ)
+        env.update(HOME=self.path, XDG_CONFIG_HOME=self.config, XDG_RUNTIME_DIR=self.runtime,
+                   QT_QPA_PLATFORM="xcb")
+        return env
+
+
+class Editor:
+    """A running volmar: its process, its main window and its canvas on the screen."""
+
+    def __init__(self, executable, home, log_path, shots):
+        self.shots = shots
+        self._log = open(log_path, "ab")
+        self.process = subprocess.Popen([executable], env=home.environment(), cwd=home.path,
+                                        stdout=self._log, stderr=subprocess.STDOUT,
+                                        start_new_session=True)
+        self.main = None
+        self.origin = None
+
+    # --- life -------------------------------------------------------------
+
+    def wait_ready(self):
+        """Waits for the main window and for its empty canvas on the screen."""
+        self.main = wait_until(lambda: self.find_window(MAIN_TITLE), START_TIMEOUT,
+                               "the main window to appear", self._exit_status)
+        self.origin = wait_until(lambda: canvas.find_canvas(xsession.screenshot()),
+                                 START_TIMEOUT, "the empty canvas with its dot grid",
+                                 self._exit_status)
+
+    def running(self):
+        return self.process.poll() is None
+
+    def wait_exit(self, timeout=EXIT_TIMEOUT):
+        try:
+            return self.process.wait(timeout)
+        except subprocess.TimeoutExpired:
+            raise AssertionError(f"volmar still running {timeout} s after it was asked to end")
+
+    def kill(self):
+        """Ends the process if it still runs; always safe to call."""
+        if self.running():
+            os.killpg(self.process.pid, signal.SIGKILL)
+            self.process.wait(EXIT_TIMEOUT)
+        self._log.close()
+
+    def _exit_status(self):
+        code = self.process.poll()
+        return "volmar is running" if code is None else f"volmar exited with {code}"
+
+    # --- windows ----------------------------------------------------------
+
+    def find_window(self, title):
+        windows = xsession.visible_windows(self.process.pid, title)
+        return windows[0] if windows else None
+
+    def wait_window(self, title, what):
+        return wait_until(lambda: self.find_window(title), UI_TIMEOUT, what, self._exit_status)
+
+    def wait_window_gone(self, window, what):
+        wait_until(lambda: window not in xsession.visible_windows(self.process.pid),
+                   UI_TIMEOUT, what)
+
+    def wait_other_window(self, what):
+        """A newly shown top-level window that is not the main window and has a
+        title (file dialogs carry the toolkit's own title)."""
+        def other():
+            for window in xsession.visible_windows(self.process.pid):
+                if window != self.main and xsession.window_name(window) not in (None, ""):
+                    return window
+            return None
+        return wait_until(other, UI_TIMEOUT, what, self._exit_status)
+
+    # --- input ------------------------------------------------------------
+
+    def screen_point(self, x, y):
+        return self.origin[0] + x, self.origin[1] + y
+
+    def drag_on_canvas(self, start, end):
+        xsession.drag(self.screen_point(*start), self.screen_point(*end))
+
+    def click_canvas(self, x, y):
+        xsession.click(*self.screen_point(x, y))
+
+    def keys_to_main(self, *names):
+        """Keys for the main window; after a dialog the focus is on the root
+        window, so the main window is given the focus first."""
+        xsession.key(*names, window=self.main)
+
+    def keys_to(self, window, *names):
+        xsession.key(*names, window=window)
+
+    def type_into(self, window, text, *then):
+        xsession.type_text(text, *then, window=window)
+
+    # --- conversations ----------------------------------------------------
+
+    def draw_window(self, start, end, name):
+        """Drags out a window on the canvas and names it in the prompt."""
+        self.drag_on_canvas(start, end)
+        prompt = self.wait_window(NAME_PROMPT_TITLE, "the name prompt after the drag")
+        self.type_into(prompt, name, "Return")
+        self.wait_window_gone(prompt, "the name prompt to close")
+
+    def file_dialog(self, shortcut, path):
+        """Opens a project file dialog with its shortcut and answers it with a path."""
+        self.keys_to_main(shortcut)
+        dialog = self.wait_other_window(f"the file dialog after {shortcut}")
+        self.type_into(dialog, path, "Return")
+        self.wait_window_gone(dialog, "the file dialog to close")
+
+    def menu(self, access_key, ups):
+        """Opens a main-menu menu with its access key and picks the entry that
+        is `ups` steps up from the top (1 is the last entry: menus wrap)."""
+        self.keys_to_main(f"alt+{access_key}", *(["Up"] * ups), "Return")
+
+    def close_confirmed(self):
+        """Ends the program through File > 終了 and OK in the confirmation."""
+        self.menu("f", 1)
+        box = self.wait_window(CLOSE_TITLE, "the close confirmation")
+        self.keys_to(box, "Return")
+        return self.wait_exit()
+
+    # --- seeing -----------------------------------------------------------
+
+    def wait_canvas(self, windows, what):
+        """Waits until the canvas shows exactly `windows`; on time-out the last
+        screenshot is kept and the first differences are reported."""
+        last = {}
+
+        def shows():
+            last["shot"] = xsession.screenshot()
+            last["diff"] = canvas.compare(last["shot"], self.origin, windows)
+            return last["diff"] is None
+
+        def explain():
+            return f"{last['diff']} (screen saved as {self.shots.keep(last['shot'], what)})"
+
+        wait_until(shows, UI_TIMEOUT, what, explain)
+        return last["shot"]

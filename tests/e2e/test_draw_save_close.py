@@ -1,0 +1,59 @@
+"""First session: draw two windows, nudge one, save through the dialog, quit."""
+
+import os
+
+import context
+import document
+from canvas import Window
+from session import EditorSession
+from waiting import wait_until
+
+MENU = Window("menu", 20, 20, 220, 140)
+HELP = Window("help", 300, 300, 620, 460)
+NUDGE = (3, 2)
+
+
+def saved_document():
+    """The document as this session leaves it: menu nudged, help where drawn."""
+    return [MENU.moved(*NUDGE), HELP]
+
+
+def project_path():
+    return os.path.join(context.work_root, "layout.rsform")
+
+
+class DrawSaveClose(EditorSession):
+
+    def test_1_draw_two_windows(self):
+        # Presses and releases off the grid: both corners snap down to it.
+        self.editor.draw_window((23, 24), (221, 142), "menu")
+        self.editor.draw_window((305, 302), (627, 468), "help")
+        self.editor.wait_canvas([MENU, HELP], "two drawn windows")
+        self.done("draw")
+
+    def test_2_select_and_nudge_with_arrow_keys(self):
+        self.needs("draw")
+        selected = Window(**{**vars(MENU), "selected": True})
+        self.editor.click_canvas(150, 100)
+        self.editor.wait_canvas([selected, HELP], "menu selected with its frame")
+        self.editor.keys_to_main(*(["Right"] * NUDGE[0] + ["Down"] * NUDGE[1]))
+        self.editor.wait_canvas([selected.moved(*NUDGE), HELP], "menu nudged right and down")
+        self.done("nudge")
+
+    def test_3_save_through_the_dialog(self):
+        self.needs("nudge")
+        path = project_path()
+        self.editor.file_dialog("ctrl+s", path)
+        expected = document.form_text(saved_document())
+        wait_until(lambda: os.path.exists(path), 5, f"{path} to be written")
+        with open(path, "rb") as f:
+            self.assertEqual(f.read(), expected)
+        self.done("save")
+
+    def test_4_close_asks_and_stores_view_settings(self):
+        self.snapshot("before-close")
+        self.assertEqual(self.editor.close_confirmed(), 0)
+        with open(self.home.settings_file, "rb") as f:
+            values = document.ini_values(f.read(), "Setting")
+        for key in ("Snap", "ShowGrid", "ShowRuler"):
+            self.assertEqual(values.get(key), "1", f"{key} in setting.ini")
