@@ -7,7 +7,7 @@ import time
 
 import canvas
 import xsession
-from waiting import wait_until
+from waiting import WaitTimeout, wait_until
 
 START_TIMEOUT = 20
 UI_TIMEOUT = 10
@@ -56,11 +56,10 @@ class Editor:
 
     def wait_ready(self):
         """Waits for the main window and for its empty canvas on the screen."""
-        self.main = wait_until(lambda: self.find_window(MAIN_TITLE), START_TIMEOUT,
-                               "the main window to appear", self._exit_status)
-        self.origin = wait_until(lambda: canvas.find_canvas(xsession.screenshot()),
-                                 START_TIMEOUT, "the empty canvas with its dot grid",
-                                 self._exit_status)
+        self.main = self._wait(lambda: self.find_window(MAIN_TITLE), "the main window to appear",
+                               START_TIMEOUT)
+        self.origin = self._wait(lambda: canvas.find_canvas(xsession.screenshot()),
+                                 "the empty canvas with its dot grid", START_TIMEOUT)
 
     def running(self):
         return self.process.poll() is None
@@ -78,6 +77,14 @@ class Editor:
             self.process.wait(EXIT_TIMEOUT)
         self._log.close()
 
+    def _wait(self, condition, what, timeout=UI_TIMEOUT):
+        """wait_until, keeping a screenshot of the screen when it times out."""
+        try:
+            return wait_until(condition, timeout, what, self._exit_status)
+        except WaitTimeout as timeout_error:
+            path = self.shots.keep(xsession.screenshot(), what)
+            raise WaitTimeout(f"{timeout_error} (screen saved as {path})") from None
+
     def _exit_status(self):
         code = self.process.poll()
         return "volmar is running" if code is None else f"volmar exited with {code}"
@@ -89,11 +96,10 @@ class Editor:
         return windows[0] if windows else None
 
     def wait_window(self, title, what):
-        return wait_until(lambda: self.find_window(title), UI_TIMEOUT, what, self._exit_status)
+        return self._wait(lambda: self.find_window(title), what)
 
     def wait_window_gone(self, window, what):
-        wait_until(lambda: window not in xsession.visible_windows(self.process.pid),
-                   UI_TIMEOUT, what)
+        self._wait(lambda: window not in xsession.visible_windows(self.process.pid), what)
 
     def wait_other_window(self, what):
         """A newly shown top-level window that is not the main window and has a
@@ -103,7 +109,7 @@ class Editor:
                 if window != self.main and xsession.window_name(window) not in (None, ""):
                     return window
             return None
-        return wait_until(other, UI_TIMEOUT, what, self._exit_status)
+        return self._wait(other, what)
 
     # --- input ------------------------------------------------------------
 

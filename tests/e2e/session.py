@@ -5,8 +5,8 @@ import os
 import unittest
 
 import context
+import xsession
 from editor import Editor, UserHome
-from xsession import screenshot
 
 
 class EditorSession(unittest.TestCase):
@@ -23,7 +23,6 @@ class EditorSession(unittest.TestCase):
         try:
             cls.editor.wait_ready()
         except BaseException:
-            context.shots.keep(screenshot(), f"{cls.__name__}-start")
             cls.editor.kill()
             raise
 
@@ -46,4 +45,4 @@ class EditorSession(unittest.TestCase):
 
     def snapshot(self, label):
         """Keeps a screenshot of the moment for the record."""
-        context.shots.keep(screenshot(), f"{type(self).__name__}-{label}")
+        context.shots.keep(xsession.screenshot(), f"{type(self).__name__}-{label}")

@@ -78,7 +78,10 @@ def key(*names, window=None):
 
 def type_text(text, *then, window=None):
     """Types ASCII text, then presses the keys `then`."""
-    xdotool(*_focus(window), "type", "--delay", 20, text, *(["key", *then] if then else []))
+    xdotool(*_focus(window), "type", "--delay", 20, text)
+    if then:
+        # `type` takes every remaining word as text, so keys need a call of their own.
+        key(*then)
 
 
 def _focus(window):
