@@ -30,6 +30,7 @@ class OpenCopyPasteCode(EditorSession):
     def prepare(cls):
         # The layout the first session saves, written here so that this
         # session stands on its own.
+        cls.windows = saved_document()
         cls.path = os.path.join(context.work_root, "reopen.rsform")
         with open(cls.path, "wb") as f:
             f.write(document.form_text(saved_document()))
@@ -49,19 +50,18 @@ class OpenCopyPasteCode(EditorSession):
         clipboard_becomes(document.form_text([menu]), "the copied window on the clipboard")
         self.editor.keys_to_main("ctrl+v")
         pasted = menu_selected.moved(PASTE_OFFSET, PASTE_OFFSET)
+        type(self).windows = [menu, help_, pasted]
         clipboard_becomes(document.form_text([pasted]), "the shifted copy on the clipboard")
         self.editor.wait_canvas([menu, help_, pasted], "the pasted window, selected")
         self.done("paste")
 
     def test_3_code_dialog_text(self):
-        self.needs("paste")
-        menu, help_ = saved_document()
-        windows = [menu, help_, menu.moved(PASTE_OFFSET, PASTE_OFFSET)]
+        self.needs("open")
         self.editor.menu("t", 2)
         dialog = self.editor.wait_window("コード", "the code dialog")
         self.snapshot("code-dialog")
         self.editor.keys_to(dialog, "ctrl+a", "ctrl+c")
-        clipboard_becomes(document.ruby_code(windows), "the generated code on the clipboard")
+        clipboard_becomes(document.ruby_code(self.windows), "the generated code on the clipboard")
         self.editor.keys_to(dialog, "Escape")
         self.editor.wait_window_gone(dialog, "the code dialog to close")
         self.done("code")
