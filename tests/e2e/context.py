@@ -10,10 +10,16 @@ shots = None
 class Shots:
     """Keeps screenshots as PNG files in one folder, numbered in order."""
 
-    def __init__(self, folder):
+    def __init__(self, folder, record):
         self.folder = folder
+        self.record = record
         self.count = 0
         os.makedirs(folder, exist_ok=True)
+
+    def checkpoint(self, image, label):
+        """Keeps a screenshot of a passing step, only when recording."""
+        if self.record:
+            self.keep(image, label)
 
     def keep(self, image, label):
         self.count += 1

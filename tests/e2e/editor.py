@@ -177,4 +177,5 @@ class Editor:
             return f"{last['diff']} (screen saved as {self.shots.keep(last['shot'], what)})"
 
         wait_until(shows, UI_TIMEOUT, what, explain)
+        self.shots.checkpoint(last["shot"], what)
         return last["shot"]

@@ -25,7 +25,7 @@ SESSIONS = ["test_draw_save_close", "test_open_copy_code"]
 def parse_arguments():
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
     parser.add_argument("--volmar", required=True, help="the volmar executable")
-    parser.add_argument("--shots", help="keep screenshots and logs in this folder")
+    parser.add_argument("--shots", help="keep a screenshot of every step, and the logs, in this folder")
     parser.add_argument("-k", dest="pattern", help="run only tests whose name holds this text")
     return parser.parse_args()
 
@@ -49,7 +49,7 @@ def main():
     context.executable = os.path.abspath(args.volmar)
     context.work_root = tempfile.mkdtemp(prefix="volmar-e2e-")
     shots = args.shots or os.path.join(context.work_root, "shots")
-    context.shots = context.Shots(shots)
+    context.shots = context.Shots(shots, record=bool(args.shots))
     started = time.monotonic()
     result = None
     try:

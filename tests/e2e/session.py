@@ -44,5 +44,5 @@ class EditorSession(unittest.TestCase):
         self.finished.add(step)
 
     def snapshot(self, label):
-        """Keeps a screenshot of the moment for the record."""
-        context.shots.keep(xsession.screenshot(), f"{type(self).__name__}-{label}")
+        """Keeps a screenshot of the moment when recording."""
+        context.shots.checkpoint(xsession.screenshot(), f"{type(self).__name__}-{label}")
