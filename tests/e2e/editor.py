@@ -3,7 +3,6 @@
 import os
 import signal
 import subprocess
-import time
 
 import canvas
 import xsession
@@ -43,12 +42,15 @@ class UserHome:
 class Editor:
     """A running volmar: its process, its main window and its canvas on the screen."""
 
+    running_editors = set()  # killed by run.py whatever happens
+
     def __init__(self, executable, home, log_path, shots):
         self.shots = shots
         self._log = open(log_path, "ab")
         self.process = subprocess.Popen([executable], env=home.environment(), cwd=home.path,
                                         stdout=self._log, stderr=subprocess.STDOUT,
                                         start_new_session=True)
+        Editor.running_editors.add(self)
         self.main = None
         self.origin = None
 
@@ -76,6 +78,7 @@ class Editor:
             os.killpg(self.process.pid, signal.SIGKILL)
             self.process.wait(EXIT_TIMEOUT)
         self._log.close()
+        Editor.running_editors.discard(self)
 
     def _wait(self, condition, what, timeout=UI_TIMEOUT):
         """wait_until, keeping a screenshot of the screen when it times out."""
@@ -101,9 +104,13 @@ class Editor:
     def wait_window_gone(self, window, what):
         self._wait(lambda: window not in xsession.visible_windows(self.process.pid), what)
 
+    def visible_windows(self):
+        return xsession.visible_windows(self.process.pid)
+
     def wait_other_window(self, what):
         """A newly shown top-level window that is not the main window and has a
-        title (file dialogs carry the toolkit's own title)."""
+        title (file dialogs carry the toolkit's own title, the hint window the
+        application's)."""
         def other():
             for window in xsession.visible_windows(self.process.pid):
                 if window != self.main and xsession.window_name(window) not in (None, ""):
@@ -116,8 +123,9 @@ class Editor:
     def screen_point(self, x, y):
         return self.origin[0] + x, self.origin[1] + y
 
-    def drag_on_canvas(self, start, end):
-        xsession.drag(self.screen_point(*start), self.screen_point(*end))
+    def press_and_move_on_canvas(self, start, end):
+        """The first half of a drag: the button stays down at `end`."""
+        xsession.press_and_move(self.screen_point(*start), self.screen_point(*end))
 
     def click_canvas(self, x, y):
         xsession.click(*self.screen_point(x, y))
@@ -135,9 +143,13 @@ class Editor:
 
     # --- conversations ----------------------------------------------------
 
-    def draw_window(self, start, end, name):
-        """Drags out a window on the canvas and names it in the prompt."""
-        self.drag_on_canvas(start, end)
+    def draw_window(self, start, end, name, while_dragging=None):
+        """Drags out a window on the canvas and names it in the prompt;
+        while_dragging() runs before the button is released."""
+        self.press_and_move_on_canvas(start, end)
+        if while_dragging is not None:
+            while_dragging()
+        xsession.release()
         prompt = self.wait_window(NAME_PROMPT_TITLE, "the name prompt after the drag")
         self.type_into(prompt, name, "Return")
         self.wait_window_gone(prompt, "the name prompt to close")
@@ -154,11 +166,17 @@ class Editor:
         is `ups` steps up from the top (1 is the last entry: menus wrap)."""
         self.keys_to_main(f"alt+{access_key}", *(["Up"] * ups), "Return")
 
-    def close_confirmed(self):
-        """Ends the program through File > 終了 and OK in the confirmation."""
+    def ask_to_close(self, answer):
+        """File > 終了, answering the confirmation with a key (Return for OK,
+        Escape for キャンセル)."""
         self.menu("f", 1)
         box = self.wait_window(CLOSE_TITLE, "the close confirmation")
-        self.keys_to(box, "Return")
+        self.keys_to(box, answer)
+        return box
+
+    def close_confirmed(self):
+        """Ends the program through File > 終了 and OK; returns its exit code."""
+        self.ask_to_close("Return")
         return self.wait_exit()
 
     # --- seeing -----------------------------------------------------------

@@ -25,10 +25,6 @@ class Image:
         start = (y * self.width + x0) * 3
         return self.data[start:start + (x1 - x0) * 3]
 
-    def crop(self, x, y, width, height):
-        rows = b"".join(self.row(y + r, x, x + width) for r in range(height))
-        return Image(width, height, rows)
-
     def save_png(self, path):
         raw = b"".join(b"\x00" + self.row(y, 0, self.width) for y in range(self.height))
 

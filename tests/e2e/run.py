@@ -9,6 +9,7 @@ clipboard and the files it writes.
 import argparse
 import os
 import shutil
+import signal
 import sys
 import tempfile
 import time
@@ -17,6 +18,7 @@ import unittest
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import context  # noqa: E402
+from editor import Editor  # noqa: E402
 
 TOOLS = ["xdotool", "import", "xclip"]
 SESSIONS = ["test_draw_save_close", "test_open_copy_code"]
@@ -52,10 +54,14 @@ def main():
     context.shots = context.Shots(shots, record=bool(args.shots))
     started = time.monotonic()
     result = None
+    # A stop request (ctest's time-out) still ends the editors.
+    signal.signal(signal.SIGTERM, _interrupt)
     try:
         suite = load_tests(args.pattern)
         result = unittest.TextTestRunner(verbosity=2, stream=sys.stdout).run(suite)
     finally:
+        for editor in list(Editor.running_editors):
+            editor.kill()
         passed = result is not None and result.wasSuccessful()
         if args.shots:
             for name in os.listdir(context.work_root):
@@ -67,6 +73,10 @@ def main():
             print(f"logs and screenshots of the failure are kept in {context.work_root}")
     print(f"e2e: {time.monotonic() - started:.1f} s")
     return 0 if result.wasSuccessful() else 1
+
+
+def _interrupt(signum, frame):
+    raise KeyboardInterrupt(f"signal {signum}")
 
 
 if __name__ == "__main__":

@@ -45,4 +45,5 @@ class EditorSession(unittest.TestCase):
 
     def snapshot(self, label):
         """Keeps a screenshot of the moment when recording."""
-        context.shots.checkpoint(xsession.screenshot(), f"{type(self).__name__}-{label}")
+        if context.shots.record:
+            context.shots.keep(xsession.screenshot(), f"{type(self).__name__}-{label}")

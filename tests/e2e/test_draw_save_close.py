@@ -26,10 +26,16 @@ class DrawSaveClose(EditorSession):
 
     def test_1_draw_two_windows(self):
         # Presses and releases off the grid: both corners snap down to it.
-        self.editor.draw_window((23, 24), (221, 142), "menu")
+        self.editor.draw_window((23, 24), (221, 142), "menu", while_dragging=self.hint_is_shown)
         self.editor.draw_window((305, 302), (627, 468), "help")
         self.editor.wait_canvas([MENU, HELP], "two drawn windows")
+        self.assertEqual(self.editor.visible_windows(), [self.editor.main],
+                         "only the main window stays on the screen after the drags")
         self.done("draw")
+
+    def hint_is_shown(self):
+        """The floating size hint follows the pointer during the drag."""
+        self.editor.wait_other_window("the size hint during the drag")
 
     def test_2_select_and_nudge_with_arrow_keys(self):
         self.needs("draw")

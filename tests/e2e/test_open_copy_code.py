@@ -7,6 +7,7 @@ import context
 import document
 import xsession
 from canvas import Window
+from editor import CODE_TITLE
 from session import EditorSession
 from test_draw_save_close import saved_document
 from waiting import wait_until
@@ -58,7 +59,7 @@ class OpenCopyPasteCode(EditorSession):
     def test_3_code_dialog_text(self):
         self.needs("open")
         self.editor.menu("t", 2)
-        dialog = self.editor.wait_window("コード", "the code dialog")
+        dialog = self.editor.wait_window(CODE_TITLE, "the code dialog")
         self.snapshot("code-dialog")
         self.editor.keys_to(dialog, "ctrl+a", "ctrl+c")
         clipboard_becomes(document.ruby_code(self.windows), "the generated code on the clipboard")
@@ -66,5 +67,9 @@ class OpenCopyPasteCode(EditorSession):
         self.editor.wait_window_gone(dialog, "the code dialog to close")
         self.done("code")
 
-    def test_4_close(self):
+    def test_4_close_cancelled_then_confirmed(self):
+        box = self.editor.ask_to_close("Escape")
+        self.editor.wait_window_gone(box, "the cancelled confirmation to close")
+        self.editor.wait_canvas(self.windows, "the document kept after キャンセル")
+        self.assertTrue(self.editor.running())
         self.assertEqual(self.editor.close_confirmed(), 0)

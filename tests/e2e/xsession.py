@@ -39,35 +39,21 @@ def window_name(window):
     return done.stdout.rstrip("\n") if done.returncode == 0 else None
 
 
-def window_geometry(window):
-    """(x, y, width, height) of a window on the screen."""
-    fields = {}
-    for line in xdotool("getwindowgeometry", "--shell", window).split():
-        key, _, value = line.partition("=")
-        fields[key] = int(value)
-    return fields["X"], fields["Y"], fields["WIDTH"], fields["HEIGHT"]
-
-
-def focused_window():
-    done = _run(["xdotool", "getwindowfocus", "-f"], check=False)
-    return int(done.stdout) if done.returncode == 0 else None
-
-
-def mouse_move(x, y):
-    xdotool("mousemove", "--sync", x, y)
-
-
 def click(x, y, button=1):
     xdotool("mousemove", "--sync", x, y, "click", button)
 
 
-def drag(start, end, steps=8):
-    """Presses the left button at `start`, moves in steps to `end`, releases there."""
+def press_and_move(start, end, steps=8):
+    """Presses the left button at `start` and moves in steps to `end`, holding it."""
     (x0, y0), (x1, y1) = start, end
     moves = []
     for i in range(1, steps + 1):
         moves += ["mousemove", "--sync", x0 + (x1 - x0) * i // steps, y0 + (y1 - y0) * i // steps]
-    xdotool("mousemove", "--sync", x0, y0, "mousedown", 1, *moves, "mouseup", 1)
+    xdotool("mousemove", "--sync", x0, y0, "mousedown", 1, *moves)
+
+
+def release():
+    xdotool("mouseup", 1)
 
 
 def key(*names, window=None):
