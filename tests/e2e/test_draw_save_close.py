@@ -18,6 +18,11 @@ def saved_document():
     return [MENU.moved(*NUDGE), HELP]
 
 
+def read_bytes(path):
+    with open(path, "rb") as f:
+        return f.read()
+
+
 def project_path():
     return os.path.join(context.work_root, "layout.rsform")
 
@@ -52,14 +57,21 @@ class DrawSaveClose(EditorSession):
         self.editor.file_dialog("ctrl+s", path)
         expected = document.form_text(saved_document())
         wait_until(lambda: os.path.exists(path), 5, f"{path} to be written")
-        with open(path, "rb") as f:
-            self.assertEqual(f.read(), expected)
+        self.assertEqual(read_bytes(path), expected)
         self.done("save")
 
-    def test_4_close_asks_and_stores_view_settings(self):
+    def test_4_save_again_writes_the_same_file_without_asking(self):
+        self.needs("save")
+        path = project_path()
+        open(path, "wb").close()  # emptied, so the second write shows
+        self.editor.keys_to_main("ctrl+s")
+        expected = document.form_text(saved_document())
+        # Written at once: a dialog would have waited for a name.
+        wait_until(lambda: read_bytes(path) == expected, 5, f"{path} to be written again")
+
+    def test_5_close_asks_and_stores_view_settings(self):
         self.snapshot("before-close")
         self.assertEqual(self.editor.close_confirmed(), 0)
-        with open(self.home.settings_file, "rb") as f:
-            values = document.ini_values(f.read(), "Setting")
+        values = document.ini_values(read_bytes(self.home.settings_file), "Setting")
         for key in ("Snap", "ShowGrid", "ShowRuler"):
             self.assertEqual(values.get(key), "1", f"{key} in setting.ini")
