@@ -21,6 +21,7 @@ HANDLE = (255, 0, 0)
 MULTI_SELECT = (255, 255, 255)
 HANDLE_SIZE = 5
 FRAME_EXTRA_HEIGHT = 5
+RULER_DEPTH = 20
 # Where the name label may be: from (10, 10) inside the window, this many rows.
 LABEL_OFFSET = 10
 LABEL_ROWS = 24
@@ -69,6 +70,14 @@ def find_canvas(image):
                 return x, y
         pos = data.find(_WHITE_THEN_BLACK, pos + 1)
     return None
+
+
+def rulers_shown(image, origin):
+    """Whether the horizontal ruler shows above the canvas: hidden, it leaves
+    its 20-pixel strip white."""
+    ox, oy = origin
+    strip = b"".join(image.row(y, ox, ox + WIDTH) for y in range(oy - RULER_DEPTH, oy))
+    return strip != b"\xff" * len(strip)
 
 
 class _Picture:

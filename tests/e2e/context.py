@@ -23,7 +23,7 @@ class Shots:
 
     def keep(self, image, label):
         self.count += 1
-        safe = "".join(c if c.isalnum() else "-" for c in label)[:60]
+        safe = "".join(c if c.isascii() and c.isalnum() else "-" for c in label)[:60]
         path = os.path.join(self.folder, f"{self.count:02d}-{safe}.png")
         image.save_png(path)
         return path

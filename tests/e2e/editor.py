@@ -181,6 +181,9 @@ class Editor:
 
     # --- seeing -----------------------------------------------------------
 
+    def wait_rulers(self, shown, what):
+        self._wait(lambda: canvas.rulers_shown(xsession.screenshot(), self.origin) == shown, what)
+
     def wait_canvas(self, windows, what):
         """Waits until the canvas shows exactly `windows`; on time-out the last
         screenshot is kept and the first differences are reported."""

@@ -11,6 +11,8 @@ from waiting import wait_until
 MENU = Window("menu", 20, 20, 220, 140)
 HELP = Window("help", 300, 300, 620, 460)
 NUDGE = (3, 2)
+# "ルーラーの表示", counted up from the top of the Edit menu.
+RULER_ENTRY = 3
 
 
 def saved_document():
@@ -70,8 +72,11 @@ class DrawSaveClose(EditorSession):
         wait_until(lambda: read_bytes(path) == expected, 5, f"{path} to be written again")
 
     def test_5_close_asks_and_stores_view_settings(self):
+        self.editor.wait_rulers(True, "the rulers shown at the first start")
+        self.editor.menu("e", RULER_ENTRY)
+        self.editor.wait_rulers(False, "the rulers hidden through the Edit menu")
         self.snapshot("before-close")
         self.assertEqual(self.editor.close_confirmed(), 0)
         values = document.ini_values(read_bytes(self.home.settings_file), "Setting")
-        for key in ("Snap", "ShowGrid", "ShowRuler"):
-            self.assertEqual(values.get(key), "1", f"{key} in setting.ini")
+        self.assertEqual({key: values.get(key) for key in ("Snap", "ShowGrid", "ShowRuler")},
+                         {"Snap": "1", "ShowGrid": "1", "ShowRuler": "0"})

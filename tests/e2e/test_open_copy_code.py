@@ -36,6 +36,15 @@ class OpenCopyPasteCode(EditorSession):
         with open(cls.path, "wb") as f:
             f.write(document.form_text(saved_document()))
 
+    def test_0_rulers_stay_hidden_from_the_last_run(self):
+        stored = ""
+        if os.path.exists(self.home.settings_file):
+            with open(self.home.settings_file, "rb") as f:
+                stored = document.ini_values(f.read(), "Setting").get("ShowRuler", "")
+        if stored != "0":
+            self.skipTest("the first session did not leave the rulers hidden")
+        self.editor.wait_rulers(False, "the rulers hidden at start")
+
     def test_1_open_shows_the_windows(self):
         self.editor.file_dialog("ctrl+o", self.path)
         self.editor.wait_canvas(saved_document(), "the opened windows")
