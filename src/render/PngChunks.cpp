@@ -35,11 +35,29 @@ PngChunk PngChunkWalker::Next() {
     return chunk;
 }
 
-void PngChunkWalker::VerifyCrc(const PngChunk& chunk) const {
+bool PngChunkWalker::HasSoundCrc(const PngChunk& chunk) const {
     const uchar* typeBytes = chunk.data - 4;
-    const uLong crc = crc32_z(0, typeBytes, size_t(chunk.length) + 4);
-    if (crc != ReadBigEndian32(chunk.data + chunk.length))
+    return crc32_z(0, typeBytes, size_t(chunk.length) + 4) ==
+           ReadBigEndian32(chunk.data + chunk.length);
+}
+
+void PngChunkWalker::VerifyCrc(const PngChunk& chunk) const {
+    if (!HasSoundCrc(chunk))
         ThrowPngFault(PngFault::Crc);
+}
+
+bool PngChunkWalker::TakeSoundIdat(PngChunk& chunk) {
+    const size_t left = size_ - pos_;
+    if (left < kChunkFraming)
+        return false;
+    const PngChunk next{ReadBigEndian32(data_ + pos_ + 4), data_ + pos_ + 8,
+                        ReadBigEndian32(data_ + pos_)};
+    if (next.type != PngChunkType("IDAT") || next.length > left - kChunkFraming ||
+        !HasSoundCrc(next))
+        return false;
+    pos_ += kChunkFraming + next.length;
+    chunk = next;
+    return true;
 }
 
 } // namespace volmar

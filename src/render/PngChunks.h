@@ -45,7 +45,13 @@ public:
     // Compares the chunk's CRC with the CRC-32 of its type and data.
     void VerifyCrc(const PngChunk& chunk) const;
 
+    // Takes the next chunk only if it is an IDAT, whole and with the right
+    // CRC; anything else stays for Next() to report.
+    bool TakeSoundIdat(PngChunk& chunk);
+
 private:
+    bool HasSoundCrc(const PngChunk& chunk) const;
+
     const uchar* data_;
     size_t size_;
     size_t pos_;

@@ -4,8 +4,10 @@
 #include "render/PngColourChunks.h"
 #include "render/PngErrors.h"
 #include "render/PngHeader.h"
+#include "render/PngIdatRun.h"
 #include "render/PngImageData.h"
 #include "render/PngRowConverter.h"
+#include "render/PngScratch.h"
 
 #include <memory>
 #include <optional>
@@ -37,7 +39,8 @@ PngHeader ReadHeader(PngChunkWalker& walker) {
 // image data itself.
 class PngDecoding {
 public:
-    explicit PngDecoding(PngChunkWalker& walker) : walker_(walker), header_(ReadHeader(walker)) {}
+    PngDecoding(PngChunkWalker& walker, PngScratch& scratch)
+        : walker_(walker), scratch_(scratch), header_(ReadHeader(walker)), run_(scratch.Joined()) {}
 
     QImage Run() {
         for (;;) {
@@ -66,7 +69,8 @@ private:
         case kIDAT:
             if (!data_)
                 StartImageData();
-            data_->Feed(chunk.data, chunk.length);
+            run_.Gather(chunk, walker_);
+            data_->Feed(run_);
             return;
         case kIHDR:
             ThrowPngFault(PngFault::IhdrCorrupt);
@@ -92,22 +96,25 @@ private:
         image_ = QImage(int(header_.width), int(header_.height), QImage::Format_RGB32);
         if (image_.isNull())
             ThrowPngFault(PngFault::OutOfResources);
-        data_ = std::make_unique<PngImageData>(header_, *converter_, image_);
+        data_ = std::make_unique<PngImageData>(header_, *converter_, image_, scratch_);
     }
 
     PngChunkWalker& walker_;
+    PngScratch& scratch_;
     const PngHeader header_;
     PngColourChunks colours_;
     std::optional<PngRowConverter> converter_;
     QImage image_;
     std::unique_ptr<PngImageData> data_;
+    PngIdatRun run_;
 };
 
 } // namespace
 
 QImage DecodePngOntoWhite(const uchar* data, size_t size) {
     PngChunkWalker walker(data, size);
-    PngDecoding decoding(walker);
+    const PngScratchLease scratch;
+    PngDecoding decoding(walker, *scratch);
     return decoding.Run();
 }
 

@@ -9,45 +9,47 @@ namespace volmar {
 
 namespace {
 
-constexpr size_t kWindowBytes = 128 * 1024;
+// Big enough that zlib rarely has to start a new call, small enough to stay
+// in the second-level cache.
+constexpr size_t kWindowBytes = 256 * 1024;
 
 } // namespace
 
 PngImageData::PngImageData(const PngHeader& header, const PngRowConverter& converter,
-                           QImage& target)
+                           QImage& target, PngScratch& scratch)
     : header_(header), converter_(converter), pixels_(reinterpret_cast<QRgb*>(target.bits())),
       pixelsPerLine_(target.bytesPerLine() / qsizetype(sizeof(QRgb))), passes_(PngPassesOf(header)),
-      step_(header.FilterStep()) {
-    const int result = inflateInit(&stream_);
-    if (result != Z_OK)
-        ThrowZlibFault(result);
+      step_(header.FilterStep()), stream_(scratch.FreshStream()) {
     widestRow_ = 1 + header_.RowBytes(header_.width);
-    capacity_ = std::max(kWindowBytes, 4 * widestRow_);
-    window_.assign(capacity_ + kUnfilterSlack, 0);
-    keptAbove_.assign(widestRow_ + kUnfilterSlack, 0);
-    zeros_.assign(widestRow_ + kUnfilterSlack, 0);
-    if (header_.interlaced)
-        passLine_.resize(header_.width);
-    above_ = zeros_.data();
+    capacity_ = std::min(std::max(kWindowBytes, 4 * widestRow_), TotalBytes());
+    window_ = scratch.Window(capacity_ + kUnfilterSlack);
+    keptAbove_ = scratch.KeptRow(widestRow_ + kUnfilterSlack);
+    zeros_ = scratch.Zeros(widestRow_ + kUnfilterSlack);
+    passLine_ = header_.interlaced ? scratch.PassLine(header_.width) : nullptr;
+    above_ = zeros_;
     SkipEmptyPasses();
 }
 
-PngImageData::~PngImageData() {
-    inflateEnd(&stream_);
+size_t PngImageData::TotalBytes() const {
+    size_t total = 0;
+    for (int i = 0; i < passes_.count; ++i)
+        if (!passes_.pass[i].IsEmpty())
+            total += passes_.pass[i].height * (1 + header_.RowBytes(passes_.pass[i].width));
+    return total;
 }
 
 size_t PngImageData::RowBytes() const {
     return 1 + header_.RowBytes(passes_.pass[pass_].width);
 }
 
-void PngImageData::Feed(const uchar* data, size_t length) {
-    stream_.next_in = const_cast<uchar*>(data);
-    stream_.avail_in = uInt(length);
+void PngImageData::Feed(const PngIdatRun& run) {
+    stream_.next_in = const_cast<uchar*>(run.Data());
+    stream_.avail_in = uInt(run.Length());
     while (!IsComplete()) {
         if (streamEnded_)
             ThrowPngFault(PngFault::MissingParts);
         MakeRoom();
-        stream_.next_out = window_.data() + filled_;
+        stream_.next_out = window_ + filled_;
         stream_.avail_out = uInt(capacity_ - filled_);
         const int result = inflate(&stream_, Z_NO_FLUSH);
         filled_ = capacity_ - stream_.avail_out;
@@ -61,7 +63,7 @@ void PngImageData::Feed(const uchar* data, size_t length) {
         if (!streamEnded_ && stream_.avail_in == 0 && stream_.avail_out != 0)
             return;
     }
-    CheckNothingFollows();
+    CheckNothingFollows(run);
 }
 
 void PngImageData::TakeRows() {
@@ -69,7 +71,7 @@ void PngImageData::TakeRows() {
         const size_t rowBytes = RowBytes();
         if (filled_ - taken_ < rowBytes)
             return;
-        uchar* row = window_.data() + taken_;
+        uchar* row = window_ + taken_;
         if (!UnfilterRow(row[0], row + 1, above_, rowBytes - 1, step_))
             ThrowZlibFault(Z_DATA_ERROR);
         FinishRow(row + 1);
@@ -87,7 +89,7 @@ void PngImageData::FinishRow(uchar* row) {
         converter_.Convert(row, pass.width, line);
         return;
     }
-    converter_.Convert(row, pass.width, passLine_.data());
+    converter_.Convert(row, pass.width, passLine_);
     QRgb* out = line + pass.x0;
     for (quint32 i = 0; i < pass.width; ++i, out += pass.dx)
         *out = passLine_[i];
@@ -98,7 +100,7 @@ void PngImageData::NextRow() {
         return;
     rowInPass_ = 0;
     ++pass_;
-    above_ = zeros_.data();
+    above_ = zeros_;
     SkipEmptyPasses();
 }
 
@@ -112,21 +114,24 @@ void PngImageData::SkipEmptyPasses() {
 void PngImageData::MakeRoom() {
     if (capacity_ - filled_ >= widestRow_)
         return;
-    const uchar* start = window_.data();
+    const uchar* start = window_;
     if (above_ >= start && above_ < start + capacity_) {
-        std::memcpy(keptAbove_.data(), above_, RowBytes() - 1);
-        above_ = keptAbove_.data();
+        std::memcpy(keptAbove_, above_, RowBytes() - 1);
+        above_ = keptAbove_;
     }
-    std::memmove(window_.data(), window_.data() + taken_, filled_ - taken_);
+    std::memmove(window_, window_ + taken_, filled_ - taken_);
     filled_ -= taken_;
     taken_ = 0;
 }
 
 // After the last row: bytes left over, or a stream that goes on within the
-// data already read, mean the stream holds more than the picture.
-void PngImageData::CheckNothingFollows() {
+// IDAT chunk that held the last row, mean the stream holds more than the
+// picture. Later IDATs are not looked at.
+void PngImageData::CheckNothingFollows(const PngIdatRun& run) {
     if (filled_ != taken_)
         ThrowZlibFault(Z_DATA_ERROR);
+    const size_t used = run.Length() - stream_.avail_in;
+    stream_.avail_in = uInt(std::min(run.EndOfChunkAt(used), run.Length()) - used);
     if (streamEnded_ || stream_.avail_in == 0)
         return;
     uchar probe = 0;

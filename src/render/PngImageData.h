@@ -1,13 +1,13 @@
 #pragma once
 
 #include "render/PngHeader.h"
+#include "render/PngIdatRun.h"
 #include "render/PngRowConverter.h"
+#include "render/PngScratch.h"
 
 #include <QImage>
 
 #include <zlib.h>
-
-#include <vector>
 
 namespace volmar {
 
@@ -17,14 +17,14 @@ namespace volmar {
 // still in the cache when it is unfiltered and converted.
 class PngImageData {
 public:
-    PngImageData(const PngHeader& header, const PngRowConverter& converter, QImage& target);
-    ~PngImageData();
+    PngImageData(const PngHeader& header, const PngRowConverter& converter, QImage& target,
+                 PngScratch& scratch);
     PngImageData(const PngImageData&) = delete;
     PngImageData& operator=(const PngImageData&) = delete;
 
-    // Feeds the data of one IDAT chunk. Fails on a corrupt stream, a stream
-    // that ends before the last row or that holds more than the rows.
-    void Feed(const uchar* data, size_t length);
+    // Feeds the data of a run of IDAT chunks. Fails on a corrupt stream, a
+    // stream that ends before the last row or that holds more than the rows.
+    void Feed(const PngIdatRun& run);
 
     // True once the last row of the last pass has been converted.
     bool IsComplete() const { return pass_ >= passes_.count; }
@@ -35,8 +35,9 @@ private:
     void NextRow();
     void SkipEmptyPasses();
     void MakeRoom();
-    void CheckNothingFollows();
+    void CheckNothingFollows(const PngIdatRun& run);
     size_t RowBytes() const;
+    size_t TotalBytes() const;
 
     const PngHeader header_;
     const PngRowConverter& converter_;
@@ -47,17 +48,17 @@ private:
     quint32 rowInPass_ = 0;
     int step_;
 
-    z_stream stream_{};
+    z_stream& stream_;
     bool streamEnded_ = false;
-    std::vector<uchar> window_; // inflated bytes not yet taken, then free space
-    size_t capacity_ = 0;       // usable bytes of window_ (the rest is slack)
-    size_t taken_ = 0;          // start of the first row not yet taken
-    size_t filled_ = 0;         // end of the inflated bytes
-    size_t widestRow_ = 0;      // filter byte included
+    uchar* window_;        // inflated bytes not yet taken, then free space
+    size_t capacity_ = 0;  // usable bytes of window_ (the rest is slack)
+    size_t taken_ = 0;     // start of the first row not yet taken
+    size_t filled_ = 0;    // end of the inflated bytes
+    size_t widestRow_ = 0; // filter byte included
     const uchar* above_ = nullptr;
-    std::vector<uchar> keptAbove_; // the row above, when the window moved on
-    std::vector<uchar> zeros_;     // the row above the first row of a pass
-    std::vector<QRgb> passLine_;   // an interlaced row before it is spread out
+    uchar* keptAbove_;   // the row above, when the window moved on
+    const uchar* zeros_; // the row above the first row of a pass
+    QRgb* passLine_;     // an interlaced row before it is spread out
 };
 
 } // namespace volmar

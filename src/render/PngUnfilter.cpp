@@ -22,9 +22,14 @@ uchar PaethPredictor(int a, int b, int c) {
     return uchar(pb <= pc ? b : c);
 }
 
-void SubBytes(uchar* row, size_t length, size_t step) {
-    for (size_t i = step; i < length; ++i)
-        row[i] = uchar(row[i] + row[i - step]);
+// The scalar filters keep the pixel on the left (and the one above it) in
+// registers: reading it back from the row just written would put a
+// store-to-load forwarding delay on every byte.
+template <int Step> void SubBytes(uchar* row, size_t length) {
+    uchar left[Step] = {};
+    for (size_t i = 0; i + Step <= length; i += Step)
+        for (int k = 0; k < Step; ++k)
+            row[i + k] = left[k] = uchar(row[i + k] + left[k]);
 }
 
 void UpBytes(uchar* row, const uchar* above, size_t length) {
@@ -40,18 +45,39 @@ void UpBytes(uchar* row, const uchar* above, size_t length) {
         row[i] = uchar(row[i] + above[i]);
 }
 
-void AverageBytes(uchar* row, const uchar* above, size_t length, size_t step) {
-    for (size_t i = 0; i < step && i < length; ++i)
-        row[i] = uchar(row[i] + (above[i] >> 1));
-    for (size_t i = step; i < length; ++i)
-        row[i] = uchar(row[i] + ((row[i - step] + above[i]) >> 1));
+template <int Step> void AverageBytes(uchar* row, const uchar* above, size_t length) {
+    uint left[Step] = {};
+    for (size_t i = 0; i + Step <= length; i += Step)
+        for (int k = 0; k < Step; ++k) {
+            left[k] = uchar(row[i + k] + ((left[k] + above[i + k]) >> 1));
+            row[i + k] = uchar(left[k]);
+        }
 }
 
-void PaethBytes(uchar* row, const uchar* above, size_t length, size_t step) {
-    for (size_t i = 0; i < step && i < length; ++i)
-        row[i] = uchar(row[i] + above[i]);
-    for (size_t i = step; i < length; ++i)
-        row[i] = uchar(row[i] + PaethPredictor(row[i - step], above[i], above[i - step]));
+template <int Step> void PaethBytes(uchar* row, const uchar* above, size_t length) {
+    int left[Step] = {};
+    int upperLeft[Step] = {};
+    for (size_t i = 0; i + Step <= length; i += Step)
+        for (int k = 0; k < Step; ++k) {
+            const int b = above[i + k];
+            left[k] = uchar(row[i + k] + PaethPredictor(left[k], b, upperLeft[k]));
+            upperLeft[k] = b;
+            row[i + k] = uchar(left[k]);
+        }
+}
+
+template <int Step> void UnfilterBytes(int type, uchar* row, const uchar* above, size_t length) {
+    switch (type) {
+    case Sub:
+        SubBytes<Step>(row, length);
+        break;
+    case Average:
+        AverageBytes<Step>(row, above, length);
+        break;
+    case Paeth:
+        PaethBytes<Step>(row, above, length);
+        break;
+    }
 }
 
 #if defined(__SSE2__)
@@ -86,44 +112,70 @@ template <int Step> void SubPixels(uchar* row, size_t length) {
     }
 }
 
+// Kept complemented, the running left pixel needs two operations per pixel:
+// with A = ~a and B = ~b, ~floor((a + b) / 2) = ceil((A + B) / 2) = avg(A, B),
+// so the next ~a is avg(A, B) - x.
 template <int Step> void AveragePixels(uchar* row, const uchar* above, size_t length) {
-    const __m128i one = _mm_set1_epi8(1);
-    __m128i a = _mm_setzero_si128();
+    const __m128i ones = _mm_set1_epi8(-1);
+    __m128i left = ones; // ~0
     for (size_t i = 0; i + Step <= length; i += Step) {
-        const __m128i b = LoadPixel<Step>(above + i);
-        // _mm_avg_epu8 rounds up; the filter rounds down.
-        const __m128i avg =
-            _mm_sub_epi8(_mm_avg_epu8(a, b), _mm_and_si128(_mm_xor_si128(a, b), one));
-        a = _mm_add_epi8(LoadPixel<Step>(row + i), avg);
-        StorePixel<Step>(row + i, a);
+        const __m128i b = _mm_xor_si128(LoadPixel<Step>(above + i), ones);
+        left = _mm_sub_epi8(_mm_avg_epu8(left, b), LoadPixel<Step>(row + i));
+        StorePixel<Step>(row + i, _mm_xor_si128(left, ones));
     }
-}
-
-inline __m128i Abs16(__m128i v) {
-    return _mm_max_epi16(v, _mm_sub_epi16(_mm_setzero_si128(), v));
 }
 
 inline __m128i Select(__m128i mask, __m128i yes, __m128i no) {
     return _mm_or_si128(_mm_and_si128(mask, yes), _mm_andnot_si128(mask, no));
 }
 
-// Samples widened to 16 bits so that a + b - c cannot overflow.
+// For fixed b and c the Paeth predictor of a is a itself unless a lies
+// strictly between b and u = 3c - 2b; inside that interval it is b in the
+// half nearer b (ties included) and c in the other half. Everything but the
+// comparisons with a is worked out ahead, off the chain that runs from one
+// pixel to the next, and so are both sums x + b and x + c: only x + a and
+// the choice wait for the pixel on the left. Samples are widened to 16 bits.
+struct PaethSetup {
+    __m128i low, high;    // the interval (low, high)
+    __m128i nearAbove;    // b >= c: a is nearer b when a > nearAbove (else never)
+    __m128i nearBelow;    // b < c: a is nearer b when a < nearBelow (else never)
+    __m128i withB, withC; // x + b and x + c, as bytes in 16-bit lanes
+
+    PaethSetup(__m128i x, __m128i b, __m128i c) {
+        const __m128i bytes = _mm_set1_epi16(0xFF);
+        const __m128i one = _mm_set1_epi16(1);
+        const __m128i c3 = _mm_add_epi16(_mm_add_epi16(c, c), c);
+        const __m128i u = _mm_sub_epi16(_mm_sub_epi16(c3, b), b);
+        const __m128i t = _mm_sub_epi16(c3, b); // b + u
+        const __m128i bAtLeastC = _mm_cmpeq_epi16(_mm_max_epi16(b, c), b);
+        low = _mm_min_epi16(b, u);
+        high = _mm_max_epi16(b, u);
+        // 2a >= t is a >= ceil(t / 2); 2a <= t is a <= floor(t / 2).
+        const __m128i ceilHalfLess1 = _mm_sub_epi16(_mm_srai_epi16(_mm_add_epi16(t, one), 1), one);
+        const __m128i floorHalfPlus1 = _mm_add_epi16(_mm_srai_epi16(t, 1), one);
+        nearAbove = Select(bAtLeastC, ceilHalfLess1, _mm_set1_epi16(0x7FFF));
+        nearBelow = Select(bAtLeastC, _mm_set1_epi16(short(0x8000)), floorHalfPlus1);
+        withB = _mm_and_si128(_mm_add_epi16(x, b), bytes);
+        withC = _mm_and_si128(_mm_add_epi16(x, c), bytes);
+    }
+
+    __m128i Next(__m128i x, __m128i a) const {
+        const __m128i withA = _mm_and_si128(_mm_add_epi16(x, a), _mm_set1_epi16(0xFF));
+        const __m128i inside = _mm_and_si128(_mm_cmpgt_epi16(a, low), _mm_cmpgt_epi16(high, a));
+        const __m128i nearB =
+            _mm_or_si128(_mm_cmpgt_epi16(a, nearAbove), _mm_cmpgt_epi16(nearBelow, a));
+        return Select(inside, Select(nearB, withB, withC), withA);
+    }
+};
+
 template <int Step> void PaethPixels(uchar* row, const uchar* above, size_t length) {
     const __m128i zero = _mm_setzero_si128();
     __m128i a = zero;
     __m128i c = zero;
     for (size_t i = 0; i + Step <= length; i += Step) {
         const __m128i b = _mm_unpacklo_epi8(LoadPixel<Step>(above + i), zero);
-        const __m128i bc = _mm_sub_epi16(b, c);
-        const __m128i ac = _mm_sub_epi16(a, c);
-        const __m128i pa = Abs16(bc);
-        const __m128i pb = Abs16(ac);
-        const __m128i pc = Abs16(_mm_add_epi16(bc, ac));
-        const __m128i smallest = _mm_min_epi16(pc, _mm_min_epi16(pa, pb));
-        const __m128i predicted =
-            Select(_mm_cmpeq_epi16(smallest, pa), a, Select(_mm_cmpeq_epi16(smallest, pb), b, c));
         const __m128i x = _mm_unpacklo_epi8(LoadPixel<Step>(row + i), zero);
-        a = _mm_and_si128(_mm_add_epi16(x, predicted), _mm_set1_epi16(0xFF));
+        a = PaethSetup(x, b, c).Next(x, a);
         StorePixel<Step>(row + i, _mm_packus_epi16(a, a));
         c = b;
     }
@@ -161,8 +213,8 @@ bool UnfilterRow(int type, uchar* row, const uchar* above, size_t length, int st
     default:
         return false;
     }
-#if defined(__SSE2__)
     switch (step) {
+#if defined(__SSE2__)
     case 3:
         UnfilterPixels<3>(type, row, above, length);
         return true;
@@ -175,15 +227,27 @@ bool UnfilterRow(int type, uchar* row, const uchar* above, size_t length, int st
     case 8:
         UnfilterPixels<8>(type, row, above, length);
         return true;
-    }
+#else
+    case 3:
+        UnfilterBytes<3>(type, row, above, length);
+        return true;
+    case 4:
+        UnfilterBytes<4>(type, row, above, length);
+        return true;
+    case 6:
+        UnfilterBytes<6>(type, row, above, length);
+        return true;
+    case 8:
+        UnfilterBytes<8>(type, row, above, length);
+        return true;
 #endif
-    if (type == Sub)
-        SubBytes(row, length, size_t(step));
-    else if (type == Average)
-        AverageBytes(row, above, length, size_t(step));
-    else
-        PaethBytes(row, above, length, size_t(step));
-    return true;
+    case 2:
+        UnfilterBytes<2>(type, row, above, length);
+        return true;
+    default:
+        UnfilterBytes<1>(type, row, above, length);
+        return true;
+    }
 }
 
 } // namespace volmar
