@@ -78,11 +78,11 @@ TEST(PngUnfilter, PaethChoosesAsDefinedForEveryNeighbourhood) {
     constexpr size_t kPixels = 2 * 65536;
     std::vector<uchar> above(8 * kPixels);
     for (size_t j = 0; j < 65536; ++j)
-        for (size_t k = 0; k < 4; ++k) {
-            above[4 * (2 * j) + k] = uchar(j & 0xFF);   // c of the next pixel
-            above[4 * (2 * j + 1) + k] = uchar(j >> 8); // b
+        for (size_t k = 0; k < 8; ++k) {
+            above[8 * (2 * j) + k] = uchar(j & 0xFF);   // c of the next pixel
+            above[8 * (2 * j + 1) + k] = uchar(j >> 8); // b
         }
-    for (int base = 0; base < 64; ++base) {
+    for (int base = 0; base < 32; ++base) {
         std::vector<uchar> row(above.size());
         for (size_t i = 0; i < kPixels; ++i)
             for (size_t k = 0; k < 8; ++k) {
