@@ -84,15 +84,14 @@ void PngImageData::TakeRows() {
 void PngImageData::FinishRow(uchar* row) {
     const PngPass& pass = passes_.pass[pass_];
     const quint32 y = pass.y0 + rowInPass_ * pass.dy;
-    QRgb* line = pixels_ + qsizetype(y) * pixelsPerLine_;
-    if (!header_.interlaced) {
+    QRgb* line = pixels_ + qsizetype(y) * pixelsPerLine_ + pass.x0;
+    if (pass.dx == 1) { // a plain picture, or Adam7's last pass
         converter_.Convert(row, pass.width, line);
         return;
     }
     converter_.Convert(row, pass.width, passLine_);
-    QRgb* out = line + pass.x0;
-    for (quint32 i = 0; i < pass.width; ++i, out += pass.dx)
-        *out = passLine_[i];
+    for (quint32 i = 0; i < pass.width; ++i)
+        line[size_t(i) * pass.dx] = passLine_[i];
 }
 
 void PngImageData::NextRow() {

@@ -34,18 +34,19 @@ PngRowConverter::PngRowConverter(const PngHeader& header, const PngColourChunks&
         ChooseSampleConverter(header);
         return;
     }
+    const bool checked = validIndices_ < (1 << header.bitDepth);
     switch (header.bitDepth) {
     case 1:
-        convert_ = &ConvertIndexed<1>;
+        convert_ = IndexedConverter<1>(checked);
         break;
     case 2:
-        convert_ = &ConvertIndexed<2>;
+        convert_ = IndexedConverter<2>(checked);
         break;
     case 4:
-        convert_ = &ConvertIndexed<4>;
+        convert_ = IndexedConverter<4>(checked);
         break;
     default:
-        convert_ = &ConvertIndexed<8>;
+        convert_ = IndexedConverter<8>(checked);
         break;
     }
 }
@@ -91,37 +92,38 @@ void PngRowConverter::ChooseSampleConverter(const PngHeader& header) {
     }
 }
 
-// Indices (or grey levels) of Depth bits, packed from the most significant bit.
 template <int Depth>
+PngRowConverter::ConvertFunction PngRowConverter::IndexedConverter(bool checked) {
+    if (checked)
+        return &ConvertIndexed<Depth, true>;
+    return &ConvertIndexed<Depth, false>;
+}
+
+// Indices (or grey levels) of Depth bits, packed from the most significant
+// bit. Entries beyond the palette are 0, whose alpha byte no real entry has:
+// the AND of all pixels of the row tells whether one of them was used.
+template <int Depth, bool Checked>
 void PngRowConverter::ConvertIndexed(const PngRowConverter& self, const uchar* row, quint32 count,
                                      QRgb* out) {
     const QRgb* lookup = self.lookup_.data();
-    uint highest = 0;
+    QRgb all = 0xFFFFFFFFu;
     if constexpr (Depth == 8) {
         for (quint32 i = 0; i < count; ++i) {
-            const uint index = row[i];
-            highest = index > highest ? index : highest;
-            out[i] = lookup[index];
+            out[i] = lookup[row[i]];
+            if constexpr (Checked)
+                all &= out[i];
         }
     } else {
         constexpr int perByte = 8 / Depth;
         constexpr uint mask = (1u << Depth) - 1;
-        quint32 i = 0;
-        for (; i + perByte <= count; i += perByte) {
-            const uint byte = row[i / perByte];
-            for (int k = 0; k < perByte; ++k) {
-                const uint index = (byte >> (8 - Depth * (k + 1))) & mask;
-                highest = index > highest ? index : highest;
-                out[i + quint32(k)] = lookup[index];
-            }
-        }
-        for (int k = 0; i < count; ++i, ++k) {
-            const uint index = (row[i / perByte] >> (8 - Depth * (k + 1))) & mask;
-            highest = index > highest ? index : highest;
-            out[i] = lookup[index];
+        for (quint32 i = 0; i < count; ++i) {
+            const int shift = 8 - Depth * int(i % perByte + 1);
+            out[i] = lookup[(row[i / perByte] >> shift) & mask];
+            if constexpr (Checked)
+                all &= out[i];
         }
     }
-    if (int(highest) >= self.validIndices_)
+    if (Checked && qAlpha(all) != 0xFF)
         ThrowPngFault(PngFault::InvalidPalette);
 }
 

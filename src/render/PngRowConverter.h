@@ -30,7 +30,8 @@ private:
     void BuildGreyLookup(int bitDepth, const PngColourChunks& colours);
     void ChooseSampleConverter(const PngHeader& header);
 
-    template <int Depth>
+    template <int Depth> static ConvertFunction IndexedConverter(bool checked);
+    template <int Depth, bool Checked>
     static void ConvertIndexed(const PngRowConverter&, const uchar*, quint32, QRgb*);
     template <int Channels, int SampleBytes>
     static void ConvertSamples(const PngRowConverter&, const uchar*, quint32, QRgb*);
@@ -40,7 +41,8 @@ private:
 
     ConvertFunction convert_ = nullptr;
     PngGamma gamma_;
-    // Indexed and low-depth grey pictures: the finished pixel of every value.
+    // Indexed and low-depth grey pictures: the finished pixel of every value
+    // (0 for an index beyond the palette).
     std::array<QRgb, 256> lookup_{};
     int validIndices_ = 256;
     bool hasKey_ = false;

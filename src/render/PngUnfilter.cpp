@@ -1,253 +1,75 @@
 #include "render/PngUnfilter.h"
 
-#include <cstdlib>
-#include <cstring>
-
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
+#include "render/CpuFeatures.h"
+#include "render/PngFilterTypes.h"
+#include "render/PngUnfilterScalar.h"
+#include "render/PngUnfilterSimd.h"
 
 namespace volmar {
 
 namespace {
 
-enum Filter { None = 0, Sub = 1, Up = 2, Average = 3, Paeth = 4 };
-
-uchar PaethPredictor(int a, int b, int c) {
-    const int pa = std::abs(b - c);
-    const int pb = std::abs(a - c);
-    const int pc = std::abs(a + b - 2 * c);
-    if (pa <= pb && pa <= pc)
-        return uchar(a);
-    return uchar(pb <= pc ? b : c);
-}
-
-// The scalar filters keep the pixel on the left (and the one above it) in
-// registers: reading it back from the row just written would put a
-// store-to-load forwarding delay on every byte.
-template <int Step> void SubBytes(uchar* row, size_t length) {
-    uchar left[Step] = {};
-    for (size_t i = 0; i + Step <= length; i += Step)
-        for (int k = 0; k < Step; ++k)
-            row[i + k] = left[k] = uchar(row[i + k] + left[k]);
-}
-
-void UpBytes(uchar* row, const uchar* above, size_t length) {
-    size_t i = 0;
-#if defined(__SSE2__)
-    for (; i + 16 <= length; i += 16) {
-        const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(row + i));
-        const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(above + i));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(row + i), _mm_add_epi8(x, b));
+void UnfilterOneBytePixels(int type, uchar* row, const uchar* above, size_t length) {
+#if defined(VOLMAR_PNG_SSE2)
+    if (type == PngFilterSub) {
+        SubBytesSse2(row, length);
+        return;
+    }
+    if (type == PngFilterAverage && CpuHasSsse3()) {
+        AverageBytesSsse3(row, above, length);
+        return;
     }
 #endif
-    for (; i < length; ++i)
-        row[i] = uchar(row[i] + above[i]);
+    UnfilterBytes<1>(type, row, above, length);
 }
-
-template <int Step> void AverageBytes(uchar* row, const uchar* above, size_t length) {
-    uint left[Step] = {};
-    for (size_t i = 0; i + Step <= length; i += Step)
-        for (int k = 0; k < Step; ++k) {
-            left[k] = uchar(row[i + k] + ((left[k] + above[i + k]) >> 1));
-            row[i + k] = uchar(left[k]);
-        }
-}
-
-template <int Step> void PaethBytes(uchar* row, const uchar* above, size_t length) {
-    int left[Step] = {};
-    int upperLeft[Step] = {};
-    for (size_t i = 0; i + Step <= length; i += Step)
-        for (int k = 0; k < Step; ++k) {
-            const int b = above[i + k];
-            left[k] = uchar(row[i + k] + PaethPredictor(left[k], b, upperLeft[k]));
-            upperLeft[k] = b;
-            row[i + k] = uchar(left[k]);
-        }
-}
-
-template <int Step> void UnfilterBytes(int type, uchar* row, const uchar* above, size_t length) {
-    switch (type) {
-    case Sub:
-        SubBytes<Step>(row, length);
-        break;
-    case Average:
-        AverageBytes<Step>(row, above, length);
-        break;
-    case Paeth:
-        PaethBytes<Step>(row, above, length);
-        break;
-    }
-}
-
-#if defined(__SSE2__)
-
-// One pixel of Step bytes in the low lanes of a register. Loads may read up
-// to 8 bytes; stores write exactly Step bytes.
-template <int Step> __m128i LoadPixel(const uchar* p) {
-    if constexpr (Step <= 4) {
-        int v;
-        std::memcpy(&v, p, 4);
-        return _mm_cvtsi32_si128(v);
-    } else {
-        return _mm_loadl_epi64(reinterpret_cast<const __m128i*>(p));
-    }
-}
-
-template <int Step> void StorePixel(uchar* p, __m128i v) {
-    if constexpr (Step <= 4) {
-        const int w = _mm_cvtsi128_si32(v);
-        std::memcpy(p, &w, Step);
-    } else {
-        long long w = _mm_cvtsi128_si64(v);
-        std::memcpy(p, &w, Step);
-    }
-}
-
-template <int Step> void SubPixels(uchar* row, size_t length) {
-    __m128i a = _mm_setzero_si128();
-    for (size_t i = 0; i + Step <= length; i += Step) {
-        a = _mm_add_epi8(a, LoadPixel<Step>(row + i));
-        StorePixel<Step>(row + i, a);
-    }
-}
-
-// Kept complemented, the running left pixel needs two operations per pixel:
-// with A = ~a and B = ~b, ~floor((a + b) / 2) = ceil((A + B) / 2) = avg(A, B),
-// so the next ~a is avg(A, B) - x.
-template <int Step> void AveragePixels(uchar* row, const uchar* above, size_t length) {
-    const __m128i ones = _mm_set1_epi8(-1);
-    __m128i left = ones; // ~0
-    for (size_t i = 0; i + Step <= length; i += Step) {
-        const __m128i b = _mm_xor_si128(LoadPixel<Step>(above + i), ones);
-        left = _mm_sub_epi8(_mm_avg_epu8(left, b), LoadPixel<Step>(row + i));
-        StorePixel<Step>(row + i, _mm_xor_si128(left, ones));
-    }
-}
-
-inline __m128i Select(__m128i mask, __m128i yes, __m128i no) {
-    return _mm_or_si128(_mm_and_si128(mask, yes), _mm_andnot_si128(mask, no));
-}
-
-// For fixed b and c the Paeth predictor of a is a itself unless a lies
-// strictly between b and u = 3c - 2b; inside that interval it is b in the
-// half nearer b (ties included) and c in the other half. Everything but the
-// comparisons with a is worked out ahead, off the chain that runs from one
-// pixel to the next, and so are both sums x + b and x + c: only x + a and
-// the choice wait for the pixel on the left. Samples are widened to 16 bits.
-struct PaethSetup {
-    __m128i low, high;    // the interval (low, high)
-    __m128i nearAbove;    // b >= c: a is nearer b when a > nearAbove (else never)
-    __m128i nearBelow;    // b < c: a is nearer b when a < nearBelow (else never)
-    __m128i withB, withC; // x + b and x + c, as bytes in 16-bit lanes
-
-    PaethSetup(__m128i x, __m128i b, __m128i c) {
-        const __m128i bytes = _mm_set1_epi16(0xFF);
-        const __m128i one = _mm_set1_epi16(1);
-        const __m128i c3 = _mm_add_epi16(_mm_add_epi16(c, c), c);
-        const __m128i u = _mm_sub_epi16(_mm_sub_epi16(c3, b), b);
-        const __m128i t = _mm_sub_epi16(c3, b); // b + u
-        const __m128i bAtLeastC = _mm_cmpeq_epi16(_mm_max_epi16(b, c), b);
-        low = _mm_min_epi16(b, u);
-        high = _mm_max_epi16(b, u);
-        // 2a >= t is a >= ceil(t / 2); 2a <= t is a <= floor(t / 2).
-        const __m128i ceilHalfLess1 = _mm_sub_epi16(_mm_srai_epi16(_mm_add_epi16(t, one), 1), one);
-        const __m128i floorHalfPlus1 = _mm_add_epi16(_mm_srai_epi16(t, 1), one);
-        nearAbove = Select(bAtLeastC, ceilHalfLess1, _mm_set1_epi16(0x7FFF));
-        nearBelow = Select(bAtLeastC, _mm_set1_epi16(short(0x8000)), floorHalfPlus1);
-        withB = _mm_and_si128(_mm_add_epi16(x, b), bytes);
-        withC = _mm_and_si128(_mm_add_epi16(x, c), bytes);
-    }
-
-    __m128i Next(__m128i x, __m128i a) const {
-        const __m128i withA = _mm_and_si128(_mm_add_epi16(x, a), _mm_set1_epi16(0xFF));
-        const __m128i inside = _mm_and_si128(_mm_cmpgt_epi16(a, low), _mm_cmpgt_epi16(high, a));
-        const __m128i nearB =
-            _mm_or_si128(_mm_cmpgt_epi16(a, nearAbove), _mm_cmpgt_epi16(nearBelow, a));
-        return Select(inside, Select(nearB, withB, withC), withA);
-    }
-};
-
-template <int Step> void PaethPixels(uchar* row, const uchar* above, size_t length) {
-    const __m128i zero = _mm_setzero_si128();
-    __m128i a = zero;
-    __m128i c = zero;
-    for (size_t i = 0; i + Step <= length; i += Step) {
-        const __m128i b = _mm_unpacklo_epi8(LoadPixel<Step>(above + i), zero);
-        const __m128i x = _mm_unpacklo_epi8(LoadPixel<Step>(row + i), zero);
-        a = PaethSetup(x, b, c).Next(x, a);
-        StorePixel<Step>(row + i, _mm_packus_epi16(a, a));
-        c = b;
-    }
-}
-
-template <int Step> void UnfilterPixels(int type, uchar* row, const uchar* above, size_t length) {
-    switch (type) {
-    case Sub:
-        SubPixels<Step>(row, length);
-        break;
-    case Average:
-        AveragePixels<Step>(row, above, length);
-        break;
-    case Paeth:
-        PaethPixels<Step>(row, above, length);
-        break;
-    }
-}
-
-#endif
 
 } // namespace
 
 bool UnfilterRow(int type, uchar* row, const uchar* above, size_t length, int step) {
     switch (type) {
-    case None:
+    case PngFilterNone:
         return true;
-    case Up:
+    case PngFilterUp:
+#if defined(VOLMAR_PNG_SSE2)
+        UpSse2(row, above, length);
+#else
         UpBytes(row, above, length);
+#endif
         return true;
-    case Sub:
-    case Average:
-    case Paeth:
+    case PngFilterSub:
+    case PngFilterAverage:
+    case PngFilterPaeth:
         break;
     default:
         return false;
     }
     switch (step) {
-#if defined(__SSE2__)
-    case 3:
-        UnfilterPixels<3>(type, row, above, length);
+    case 1:
+        UnfilterOneBytePixels(type, row, above, length);
         return true;
-    case 4:
-        UnfilterPixels<4>(type, row, above, length);
-        return true;
-    case 6:
-        UnfilterPixels<6>(type, row, above, length);
-        return true;
-    case 8:
-        UnfilterPixels<8>(type, row, above, length);
-        return true;
-#else
-    case 3:
-        UnfilterBytes<3>(type, row, above, length);
-        return true;
-    case 4:
-        UnfilterBytes<4>(type, row, above, length);
-        return true;
-    case 6:
-        UnfilterBytes<6>(type, row, above, length);
-        return true;
-    case 8:
-        UnfilterBytes<8>(type, row, above, length);
-        return true;
-#endif
     case 2:
         UnfilterBytes<2>(type, row, above, length);
         return true;
-    default:
-        UnfilterBytes<1>(type, row, above, length);
-        return true;
     }
+#if defined(VOLMAR_PNG_SSE2)
+    UnfilterPixelsSse2(type, row, above, length, step);
+#else
+    switch (step) {
+    case 3:
+        UnfilterBytes<3>(type, row, above, length);
+        break;
+    case 4:
+        UnfilterBytes<4>(type, row, above, length);
+        break;
+    case 6:
+        UnfilterBytes<6>(type, row, above, length);
+        break;
+    default:
+        UnfilterBytes<8>(type, row, above, length);
+        break;
+    }
+#endif
+    return true;
 }
 
 } // namespace volmar

@@ -1,0 +1,9 @@
+#pragma once
+
+namespace volmar {
+
+// Whether the processor has SSSE3 (byte shuffles), so that code built for it
+// may run. Always false off x86.
+bool CpuHasSsse3();
+
+} // namespace volmar
