@@ -1,7 +1,9 @@
 #include "render/PngRowConverter.h"
 
+#include "render/CpuFeatures.h"
 #include "render/FlattenOntoWhite.h"
 #include "render/PngErrors.h"
+#include "render/RgbRowSsse3.h"
 
 #include <cstring>
 
@@ -160,6 +162,10 @@ void PngRowConverter::ConvertSamples(const PngRowConverter& self, const uchar* r
 // 8-bit truecolour without gamma or key: a reordering of bytes.
 void PngRowConverter::ConvertRgb8(const PngRowConverter&, const uchar* row, quint32 count,
                                   QRgb* out) {
+    if (CpuHasSsse3()) {
+        OpaqueRgbRowSsse3(row, count, out);
+        return;
+    }
     quint32 i = 0;
     // Four-byte loads read one byte past the pixel; the last pixel goes alone.
     for (; i + 1 < count; ++i) {

@@ -55,10 +55,6 @@ template <int Step> void AveragePixels(uchar* row, const uchar* above, size_t le
     }
 }
 
-inline __m128i Select(__m128i mask, __m128i yes, __m128i no) {
-    return _mm_or_si128(_mm_and_si128(mask, yes), _mm_andnot_si128(mask, no));
-}
-
 // For fixed b and c the Paeth predictor of a is a itself unless a lies
 // strictly between b and u = 3c - 2b; inside that interval it is b in the
 // half nearer b (ties included) and c in the other half. Everything but the
@@ -69,24 +65,25 @@ struct PaethSetup {
     __m128i low, high;    // the interval (low, high)
     __m128i nearAbove;    // b >= c: a is nearer b when a > nearAbove (else never)
     __m128i nearBelow;    // b < c: a is nearer b when a < nearBelow (else never)
-    __m128i withB, withC; // x + b and x + c, as bytes in 16-bit lanes
+    __m128i withC;        // x + c, as bytes in 16-bit lanes
+    __m128i withBxorC;    // (x + b) ^ (x + c)
 
     PaethSetup(__m128i x, __m128i b, __m128i c) {
         const __m128i bytes = _mm_set1_epi16(0xFF);
         const __m128i one = _mm_set1_epi16(1);
-        const __m128i c3 = _mm_add_epi16(_mm_add_epi16(c, c), c);
-        const __m128i u = _mm_sub_epi16(_mm_sub_epi16(c3, b), b);
-        const __m128i t = _mm_sub_epi16(c3, b); // b + u
-        const __m128i bAtLeastC = _mm_cmpeq_epi16(_mm_max_epi16(b, c), b);
+        const __m128i t = _mm_sub_epi16(_mm_add_epi16(_mm_add_epi16(c, c), c), b); // 3c - b
+        const __m128i u = _mm_sub_epi16(t, b);
+        const __m128i bBelowC = _mm_cmpgt_epi16(c, b);
         low = _mm_min_epi16(b, u);
         high = _mm_max_epi16(b, u);
-        // 2a >= t is a >= ceil(t / 2); 2a <= t is a <= floor(t / 2).
-        const __m128i ceilHalfLess1 = _mm_sub_epi16(_mm_srai_epi16(_mm_add_epi16(t, one), 1), one);
-        const __m128i floorHalfPlus1 = _mm_add_epi16(_mm_srai_epi16(t, 1), one);
-        nearAbove = Select(bAtLeastC, ceilHalfLess1, _mm_set1_epi16(0x7FFF));
-        nearBelow = Select(bAtLeastC, _mm_set1_epi16(short(0x8000)), floorHalfPlus1);
-        withB = _mm_and_si128(_mm_add_epi16(x, b), bytes);
+        // 2a >= t is a > (t - 1) >> 1; 2a <= t is a < (t >> 1) + 1. Where b < c,
+        // t > 2c > 0: the first test is made impossible by 0x7FFF, and where
+        // b >= c the second by 0 (a is never negative).
+        nearAbove = _mm_or_si128(_mm_srai_epi16(_mm_sub_epi16(t, one), 1),
+                                 _mm_and_si128(bBelowC, _mm_set1_epi16(0x7FFF)));
+        nearBelow = _mm_and_si128(_mm_add_epi16(_mm_srai_epi16(t, 1), one), bBelowC);
         withC = _mm_and_si128(_mm_add_epi16(x, c), bytes);
+        withBxorC = _mm_xor_si128(_mm_and_si128(_mm_add_epi16(x, b), bytes), withC);
     }
 
     __m128i Next(__m128i x, __m128i a) const {
@@ -94,7 +91,8 @@ struct PaethSetup {
         const __m128i inside = _mm_and_si128(_mm_cmpgt_epi16(a, low), _mm_cmpgt_epi16(high, a));
         const __m128i nearB =
             _mm_or_si128(_mm_cmpgt_epi16(a, nearAbove), _mm_cmpgt_epi16(nearBelow, a));
-        return Select(inside, Select(nearB, withB, withC), withA);
+        const __m128i inner = _mm_xor_si128(withC, _mm_and_si128(nearB, withBxorC));
+        return _mm_xor_si128(withA, _mm_and_si128(inside, _mm_xor_si128(inner, withA)));
     }
 };
 
