@@ -1,6 +1,7 @@
 #include "render/PngImageData.h"
 
 #include "render/PngErrors.h"
+#include "render/PngFilterTypes.h"
 #include "render/PngUnfilter.h"
 
 #include <cstring>
@@ -72,13 +73,34 @@ void PngImageData::TakeRows() {
         if (filled_ - taken_ < rowBytes)
             return;
         uchar* row = window_ + taken_;
+        if (TakeAveragePair(row, rowBytes))
+            continue;
         if (!UnfilterRow(row[0], row + 1, above_, rowBytes - 1, step_))
             ThrowZlibFault(Z_DATA_ERROR);
-        FinishRow(row + 1);
-        above_ = row + 1;
-        taken_ += rowBytes;
-        NextRow();
+        Emit(row, rowBytes);
     }
+}
+
+// Two rows of one-byte pixels under Average, both already inflated, are
+// undone together: the two chains from byte to byte then overlap.
+bool PngImageData::TakeAveragePair(uchar* row, size_t rowBytes) {
+    if (step_ != 1 || row[0] != PngFilterAverage || filled_ - taken_ < 2 * rowBytes ||
+        rowInPass_ + 1 >= passes_.pass[pass_].height)
+        return false;
+    uchar* next = row + rowBytes;
+    if (next[0] != PngFilterAverage)
+        return false;
+    UnfilterAverageRowPair(row + 1, next + 1, above_, rowBytes - 1);
+    Emit(row, rowBytes);
+    Emit(next, rowBytes);
+    return true;
+}
+
+void PngImageData::Emit(uchar* row, size_t rowBytes) {
+    FinishRow(row + 1);
+    above_ = row + 1;
+    taken_ += rowBytes;
+    NextRow();
 }
 
 void PngImageData::FinishRow(uchar* row) {

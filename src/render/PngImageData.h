@@ -31,6 +31,8 @@ public:
 
 private:
     void TakeRows();
+    bool TakeAveragePair(uchar* row, size_t rowBytes);
+    void Emit(uchar* row, size_t rowBytes);
     void FinishRow(uchar* row);
     void NextRow();
     void SkipEmptyPasses();

@@ -72,4 +72,8 @@ bool UnfilterRow(int type, uchar* row, const uchar* above, size_t length, int st
     return true;
 }
 
+void UnfilterAverageRowPair(uchar* first, uchar* second, const uchar* above, size_t length) {
+    AverageBytePairs(first, second, above, length);
+}
+
 } // namespace volmar

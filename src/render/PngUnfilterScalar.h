@@ -45,6 +45,24 @@ template <int Step> void AverageBytes(uchar* row, const uchar* above, size_t len
         }
 }
 
+// Two rows of one-byte pixels under Average, the second a byte behind the
+// first: its row above is the first row's result of the step before. The two
+// chains from byte to byte are independent and overlap.
+inline void AverageBytePairs(uchar* first, uchar* second, const uchar* above, size_t length) {
+    uint a = uchar(first[0] + (above[0] >> 1)); // first[i - 1] done
+    uint b = 0;                                 // second[i - 2] done
+    first[0] = uchar(a);
+    for (size_t i = 1; i < length; ++i) {
+        const uint nextA = uchar(first[i] + ((a + above[i]) >> 1));
+        const uint nextB = uchar(second[i - 1] + ((b + a) >> 1));
+        first[i] = uchar(nextA);
+        second[i - 1] = uchar(nextB);
+        a = nextA;
+        b = nextB;
+    }
+    second[length - 1] = uchar(second[length - 1] + ((b + a) >> 1));
+}
+
 template <int Step> void PaethBytes(uchar* row, const uchar* above, size_t length) {
     int left[Step] = {};
     int upperLeft[Step] = {};

@@ -62,11 +62,11 @@ template <int Step> void AveragePixels(uchar* row, const uchar* above, size_t le
 // pixel to the next, and so are both sums x + b and x + c: only x + a and
 // the choice wait for the pixel on the left. Samples are widened to 16 bits.
 struct PaethSetup {
-    __m128i low, high;    // the interval (low, high)
-    __m128i nearAbove;    // b >= c: a is nearer b when a > nearAbove (else never)
-    __m128i nearBelow;    // b < c: a is nearer b when a < nearBelow (else never)
-    __m128i withC;        // x + c, as bytes in 16-bit lanes
-    __m128i withBxorC;    // (x + b) ^ (x + c)
+    __m128i low, high; // the interval (low, high)
+    __m128i nearAbove; // b >= c: a is nearer b when a > nearAbove (else never)
+    __m128i nearBelow; // b < c: a is nearer b when a < nearBelow (else never)
+    __m128i withC;     // x + c, as bytes in 16-bit lanes
+    __m128i withBxorC; // (x + b) ^ (x + c)
 
     PaethSetup(__m128i x, __m128i b, __m128i c) {
         const __m128i bytes = _mm_set1_epi16(0xFF);

@@ -10,8 +10,7 @@ namespace volmar {
 
 #if defined(__SSE2__)
 
-__attribute__((target("ssse3"))) void OpaqueRgbRowSsse3(const uchar* rgb, size_t count,
-                                                        QRgb* out) {
+__attribute__((target("ssse3"))) void OpaqueRgbRowSsse3(const uchar* rgb, size_t count, QRgb* out) {
     // Four pixels from twelve bytes: B, G, R of each into place, alpha 0xFF.
     const __m128i order = _mm_setr_epi8(2, 1, 0, -1, 5, 4, 3, -1, 8, 7, 6, -1, 11, 10, 9, -1);
     const __m128i opaque = _mm_set1_epi32(int(0xFF000000u));

@@ -97,6 +97,29 @@ TEST(PngUnfilter, PaethChoosesAsDefinedForEveryNeighbourhood) {
     }
 }
 
+TEST(PngUnfilter, AverageRowPairEqualsTwoRowsInTurn) {
+    std::mt19937 random(11);
+    for (size_t length : {1, 2, 3, 17, 300}) {
+        std::vector<uchar> first(length + kUnfilterSlack), second(length + kUnfilterSlack);
+        std::vector<uchar> above(length + kUnfilterSlack);
+        for (size_t i = 0; i < length; ++i) {
+            first[i] = uchar(random());
+            second[i] = uchar(random());
+            above[i] = uchar(random());
+        }
+        std::vector<uchar> a(first.begin(), first.begin() + qsizetype(length));
+        std::vector<uchar> b(second.begin(), second.begin() + qsizetype(length));
+        std::vector<uchar> up(above.begin(), above.begin() + qsizetype(length));
+        const std::vector<uchar> expectedFirst = Reference(3, a, up, 1);
+        const std::vector<uchar> expectedSecond = Reference(3, b, expectedFirst, 1);
+        volmar::UnfilterAverageRowPair(first.data(), second.data(), above.data(), length);
+        first.resize(length);
+        second.resize(length);
+        EXPECT_EQ(first, expectedFirst) << length;
+        EXPECT_EQ(second, expectedSecond) << length;
+    }
+}
+
 TEST(PngUnfilter, FilterTypeAboveFourIsRefused) {
     std::vector<uchar> row(8 + kUnfilterSlack), above(8 + kUnfilterSlack);
     EXPECT_FALSE(UnfilterRow(5, row.data(), above.data(), 8, 4));

@@ -70,7 +70,11 @@ inline PngPicture MakePicture(int width, int height, int colourType, int bitDept
 }
 
 enum class PngFilters {
-    None,      // filter type 0 on every row
+    None, // filter type 0 on every row (and so on up to Paeth, 4)
+    Sub,
+    Up,
+    Average,
+    Paeth,
     Heuristic, // the type giving the smallest sum of absolute differences
     Cycle,     // row n (counted over all passes) uses type n % 5
 };
@@ -175,7 +179,7 @@ inline QByteArray FilteredImageData(const PngPicture& p, bool interlaced, PngFil
                         best = f;
                 }
             } else {
-                const int type = filters == PngFilters::Cycle ? rowNumber % 5 : 0;
+                const int type = filters == PngFilters::Cycle ? rowNumber % 5 : int(filters);
                 best = detail::FilterRow(type, r, above, int(row.size()), step);
             }
             data += best;
