@@ -19,6 +19,13 @@ inline __m128i FlattenWords(__m128i words) {
     return _mm_srli_epi16(bgr, 8);
 }
 
+// R and B swapped in every pixel; G and A stay.
+inline __m128i RgbaToBgra(__m128i v) {
+    const __m128i ga = _mm_and_si128(v, _mm_set1_epi32(int(0xFF00FF00u)));
+    const __m128i rb = _mm_andnot_si128(_mm_set1_epi32(int(0xFF00FF00u)), v);
+    return _mm_or_si128(ga, _mm_or_si128(_mm_slli_epi32(rb, 16), _mm_srli_epi32(rb, 16)));
+}
+
 } // namespace
 #endif
 
@@ -29,6 +36,12 @@ void FlattenRgbaRow(const uchar* rgba, size_t count, QRgb* out) {
     const __m128i opaque = _mm_set1_epi32(int(0xFF000000u));
     for (; i + 4 <= count; i += 4) {
         const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(rgba + 4 * i));
+        // Four opaque pixels (the common case) only change their byte order.
+        if (_mm_movemask_epi8(_mm_cmpeq_epi32(_mm_or_si128(v, _mm_srli_epi32(opaque, 8)),
+                                              _mm_set1_epi32(-1))) == 0xFFFF) {
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), RgbaToBgra(v));
+            continue;
+        }
         const __m128i lo = FlattenWords(_mm_unpacklo_epi8(v, zero));
         const __m128i hi = FlattenWords(_mm_unpackhi_epi8(v, zero));
         _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i),
