@@ -20,7 +20,7 @@ PngImageData::PngImageData(const PngHeader& header, const PngRowConverter& conve
                            QImage& target, PngScratch& scratch)
     : header_(header), converter_(converter), pixels_(reinterpret_cast<QRgb*>(target.bits())),
       pixelsPerLine_(target.bytesPerLine() / qsizetype(sizeof(QRgb))), passes_(PngPassesOf(header)),
-      step_(header.FilterStep()), stream_(scratch.FreshStream()) {
+      step_(header.FilterStep()), inflater_(scratch.FreshStream()) {
     widestRow_ = 1 + header_.RowBytes(header_.width);
     capacity_ = std::min(std::max(kWindowBytes, 4 * widestRow_), TotalBytes());
     window_ = scratch.Window(capacity_ + kUnfilterSlack);
@@ -44,24 +44,23 @@ size_t PngImageData::RowBytes() const {
 }
 
 void PngImageData::Feed(const PngIdatRun& run) {
-    stream_.next_in = const_cast<uchar*>(run.Data());
-    stream_.avail_in = uInt(run.Length());
+    inflater_.SetInput(run.Data(), run.Length());
     while (!IsComplete()) {
         if (streamEnded_)
             ThrowPngFault(PngFault::MissingParts);
         MakeRoom();
-        stream_.next_out = window_ + filled_;
-        stream_.avail_out = uInt(capacity_ - filled_);
-        const int result = inflate(&stream_, Z_NO_FLUSH);
-        filled_ = capacity_ - stream_.avail_out;
+        const size_t room = capacity_ - filled_;
+        size_t produced = 0;
+        const int result = inflater_.Inflate(window_ + filled_, room, produced);
+        filled_ += produced;
         if (result == Z_STREAM_END)
             streamEnded_ = true;
-        else if (result == Z_BUF_ERROR && stream_.avail_in == 0)
+        else if (result == Z_BUF_ERROR && inflater_.InputLeft() == 0)
             return; // the rest of the stream is in the next IDAT
         else if (result != Z_OK)
             ThrowZlibFault(result);
         TakeRows();
-        if (!streamEnded_ && stream_.avail_in == 0 && stream_.avail_out != 0)
+        if (!streamEnded_ && inflater_.InputLeft() == 0 && produced < room)
             return;
     }
     CheckNothingFollows(run);
@@ -151,15 +150,14 @@ void PngImageData::MakeRoom() {
 void PngImageData::CheckNothingFollows(const PngIdatRun& run) {
     if (filled_ != taken_)
         ThrowZlibFault(Z_DATA_ERROR);
-    const size_t used = run.Length() - stream_.avail_in;
-    stream_.avail_in = uInt(std::min(run.EndOfChunkAt(used), run.Length()) - used);
-    if (streamEnded_ || stream_.avail_in == 0)
+    const size_t used = run.Length() - inflater_.InputLeft();
+    inflater_.LimitInput(run.EndOfChunkAt(used) - used);
+    if (streamEnded_ || inflater_.InputLeft() == 0)
         return;
     uchar probe = 0;
-    stream_.next_out = &probe;
-    stream_.avail_out = 1;
-    const int result = inflate(&stream_, Z_NO_FLUSH);
-    if (stream_.avail_out == 0)
+    size_t produced = 0;
+    const int result = inflater_.Inflate(&probe, 1, produced);
+    if (produced != 0)
         ThrowZlibFault(Z_DATA_ERROR);
     if (result != Z_OK && result != Z_STREAM_END && result != Z_BUF_ERROR)
         ThrowZlibFault(result);

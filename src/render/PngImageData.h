@@ -4,6 +4,7 @@
 #include "render/PngIdatRun.h"
 #include "render/PngRowConverter.h"
 #include "render/PngScratch.h"
+#include "render/ZlibInflater.h"
 
 #include <QImage>
 
@@ -50,7 +51,7 @@ private:
     quint32 rowInPass_ = 0;
     int step_;
 
-    z_stream& stream_;
+    ZlibInflater inflater_;
     bool streamEnded_ = false;
     uchar* window_;        // inflated bytes not yet taken, then free space
     size_t capacity_ = 0;  // usable bytes of window_ (the rest is slack)

@@ -31,7 +31,9 @@ PngScratch& PngScratch::ForThisThread() {
 }
 
 z_stream& PngScratch::FreshStream() {
-    const int result = streamReady_ ? inflateReset(&stream_) : inflateInit(&stream_);
+    // Raw deflate: ZlibInflater reads the zlib header and trailer itself.
+    const int result =
+        streamReady_ ? inflateReset2(&stream_, -MAX_WBITS) : inflateInit2(&stream_, -MAX_WBITS);
     if (result != Z_OK)
         ThrowZlibFault(result);
     streamReady_ = true;

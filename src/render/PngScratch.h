@@ -23,7 +23,7 @@ public:
 
     static PngScratch& ForThisThread();
 
-    // A zlib stream ready for new data. Fails with zlib's code.
+    // zlib's state ready for a new raw deflate stream. Fails with zlib's code.
     z_stream& FreshStream();
 
     // At least `bytes` bytes, contents undefined.
