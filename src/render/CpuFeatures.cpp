@@ -11,4 +11,13 @@ bool CpuHasSsse3() {
 #endif
 }
 
+bool CpuHasSse41() {
+#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
+    static const bool has = __builtin_cpu_supports("sse4.1");
+    return has;
+#else
+    return false;
+#endif
+}
+
 } // namespace volmar

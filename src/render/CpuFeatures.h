@@ -6,4 +6,7 @@ namespace volmar {
 // may run. Always false off x86.
 bool CpuHasSsse3();
 
+// Whether the processor has SSE4.1 (byte blends).
+bool CpuHasSse41();
+
 } // namespace volmar

@@ -52,7 +52,10 @@ bool UnfilterRow(int type, uchar* row, const uchar* above, size_t length, int st
         return true;
     }
 #if defined(VOLMAR_PNG_SSE2)
-    UnfilterPixelsSse2(type, row, above, length, step);
+    if (type == PngFilterPaeth && CpuHasSse41())
+        PaethPixelsSse41(row, above, length, step);
+    else
+        UnfilterPixelsSse2(type, row, above, length, step);
 #else
     switch (step) {
     case 3:

@@ -2,11 +2,16 @@
 // width the reader has its own code for.
 
 #include "render/PngUnfilter.h"
+#include "render/CpuFeatures.h"
+#include "render/PngUnfilterScalar.h"
+#include "render/PngUnfilterSimd.h"
 #include "support/PngWriter.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <random>
+#include <string>
 #include <vector>
 
 using volmar::kUnfilterSlack;
@@ -39,13 +44,82 @@ std::vector<uchar> Reference(int type, std::vector<uchar> row, const std::vector
     return row;
 }
 
-std::vector<uchar> Unfiltered(int type, const std::vector<uchar>& row,
+// One way of undoing filters: false where it has no code for the filter type
+// and pixel width.
+using Unfilter =
+    std::function<bool(int type, uchar* row, const uchar* above, size_t length, int step)>;
+
+bool Scalar(int type, uchar* row, const uchar* above, size_t length, int step) {
+    if (type == 0 || type == 2)
+        return false;
+    switch (step) {
+    case 1:
+        volmar::UnfilterBytes<1>(type, row, above, length);
+        return true;
+    case 2:
+        volmar::UnfilterBytes<2>(type, row, above, length);
+        return true;
+    case 3:
+        volmar::UnfilterBytes<3>(type, row, above, length);
+        return true;
+    case 4:
+        volmar::UnfilterBytes<4>(type, row, above, length);
+        return true;
+    case 6:
+        volmar::UnfilterBytes<6>(type, row, above, length);
+        return true;
+    }
+    volmar::UnfilterBytes<8>(type, row, above, length);
+    return true;
+}
+
+// The dispatching entry point, then every implementation it may choose, so
+// that each is checked whichever this processor would use.
+std::vector<std::pair<std::string, Unfilter>> Implementations() {
+    std::vector<std::pair<std::string, Unfilter>> all = {{"UnfilterRow", UnfilterRow},
+                                                         {"scalar", Scalar}};
+#if defined(VOLMAR_PNG_SSE2)
+    all.push_back({"SSE2", [](int type, uchar* row, const uchar* above, size_t length, int step) {
+                       if (type == 2)
+                           volmar::UpSse2(row, above, length);
+                       else if (type == 1 && step == 1)
+                           volmar::SubBytesSse2(row, length);
+                       else if (type != 0 && step >= 3)
+                           volmar::UnfilterPixelsSse2(type, row, above, length, step);
+                       else
+                           return false;
+                       return true;
+                   }});
+    if (volmar::CpuHasSsse3())
+        all.push_back(
+            {"SSSE3", [](int type, uchar* row, const uchar* above, size_t length, int step) {
+                 if (type != 3 || step != 1)
+                     return false;
+                 volmar::AverageBytesSsse3(row, above, length);
+                 return true;
+             }});
+    if (volmar::CpuHasSse41())
+        all.push_back(
+            {"SSE4.1", [](int type, uchar* row, const uchar* above, size_t length, int step) {
+                 if (type != 4 || step < 3)
+                     return false;
+                 volmar::PaethPixelsSse41(row, above, length, step);
+                 return true;
+             }});
+#endif
+    return all;
+}
+
+// The row undone by `unfilter` (empty when it has no code for it), with the
+// slack the reader gives every row.
+std::vector<uchar> Unfiltered(const Unfilter& unfilter, int type, const std::vector<uchar>& row,
                               const std::vector<uchar>& above, int step) {
     std::vector<uchar> work(row.size() + kUnfilterSlack);
     std::vector<uchar> up(above.size() + kUnfilterSlack);
     std::copy(row.begin(), row.end(), work.begin());
     std::copy(above.begin(), above.end(), up.begin());
-    EXPECT_TRUE(UnfilterRow(type, work.data(), up.data(), row.size(), step));
+    if (!unfilter(type, work.data(), up.data(), row.size(), step))
+        return {};
     work.resize(row.size());
     return work;
 }
@@ -65,8 +139,14 @@ TEST(PngUnfilter, EveryFilterAndPixelWidthMatchesTheDefinition) {
                     row[i] = uchar(random() % range);
                     above[i] = uchar(random() % range);
                 }
-                ASSERT_EQ(Unfiltered(type, row, above, step), Reference(type, row, above, step))
-                    << "step " << step << " filter " << type;
+                const std::vector<uchar> expected = Reference(type, row, above, size_t(step));
+                for (const auto& [name, unfilter] : Implementations()) {
+                    const std::vector<uchar> actual = Unfiltered(unfilter, type, row, above, step);
+                    if (!actual.empty()) {
+                        ASSERT_EQ(actual, expected)
+                            << name << ", step " << step << " filter " << type;
+                    }
+                }
             }
 }
 
@@ -91,9 +171,14 @@ TEST(PngUnfilter, PaethChoosesAsDefinedForEveryNeighbourhood) {
                 const int c = i > 0 ? above[8 * (i - 1) + k] : 0;
                 row[8 * i + k] = uchar(want - Predict(4, a, above[8 * i + k], c));
             }
-        const std::vector<uchar> out = Unfiltered(4, row, above, 8);
-        for (size_t i = 0; i < out.size(); ++i)
-            ASSERT_EQ(out[i], base + 32 * int(i % 8)) << "pixel " << i / 8 << " base " << base;
+        for (const auto& [name, unfilter] : Implementations()) {
+            if (name == "UnfilterRow" || name == "scalar")
+                continue; // one of the others, and the definition itself
+            const std::vector<uchar> out = Unfiltered(unfilter, 4, row, above, 8);
+            for (size_t i = 0; i < out.size(); ++i)
+                ASSERT_EQ(out[i], base + 32 * int(i % 8))
+                    << name << ", pixel " << i / 8 << " base " << base;
+        }
     }
 }
 
@@ -122,6 +207,7 @@ TEST(PngUnfilter, AverageRowPairEqualsTwoRowsInTurn) {
 
 TEST(PngUnfilter, FilterTypeAboveFourIsRefused) {
     std::vector<uchar> row(8 + kUnfilterSlack), above(8 + kUnfilterSlack);
+    EXPECT_TRUE(UnfilterRow(4, row.data(), above.data(), 8, 4));
     EXPECT_FALSE(UnfilterRow(5, row.data(), above.data(), 8, 4));
     EXPECT_FALSE(UnfilterRow(255, row.data(), above.data(), 8, 1));
 }
