@@ -4,6 +4,7 @@
 #include "render/PngFilterTypes.h"
 #include "render/PngUnfilter.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace volmar {
@@ -72,7 +73,7 @@ void PngImageData::TakeRows() {
         if (filled_ - taken_ < rowBytes)
             return;
         uchar* row = window_ + taken_;
-        if (TakeAveragePair(row, rowBytes))
+        if (TakeAverageRows(row, rowBytes))
             continue;
         if (!UnfilterRow(row[0], row + 1, above_, rowBytes - 1, step_))
             ThrowZlibFault(Z_DATA_ERROR);
@@ -80,18 +81,25 @@ void PngImageData::TakeRows() {
     }
 }
 
-// Two rows of one-byte pixels under Average, both already inflated, are
-// undone together: the two chains from byte to byte then overlap.
-bool PngImageData::TakeAveragePair(uchar* row, size_t rowBytes) {
-    if (step_ != 1 || row[0] != PngFilterAverage || filled_ - taken_ < 2 * rowBytes ||
-        rowInPass_ + 1 >= passes_.pass[pass_].height)
+// Consecutive rows of one-byte pixels under Average, already inflated, are
+// undone together: their chains from byte to byte then overlap.
+bool PngImageData::TakeAverageRows(uchar* row, size_t rowBytes) {
+    if (step_ != 1 || row[0] != PngFilterAverage)
         return false;
-    uchar* next = row + rowBytes;
-    if (next[0] != PngFilterAverage)
+    const size_t ready = (filled_ - taken_) / rowBytes;
+    const size_t leftInPass = passes_.pass[pass_].height - rowInPass_;
+    const int most = int(std::min({ready, leftInPass, size_t(kMaxAverageRows)}));
+    uchar* rows[kMaxAverageRows];
+    int count = 0;
+    while (count < most && row[size_t(count) * rowBytes] == PngFilterAverage) {
+        rows[count] = row + size_t(count) * rowBytes + 1;
+        ++count;
+    }
+    if (count < 2)
         return false;
-    UnfilterAverageRowPair(row + 1, next + 1, above_, rowBytes - 1);
-    Emit(row, rowBytes);
-    Emit(next, rowBytes);
+    UnfilterAverageRows(rows, count, above_, rowBytes - 1);
+    for (int k = 0; k < count; ++k)
+        Emit(rows[k] - 1, rowBytes);
     return true;
 }
 

@@ -32,7 +32,7 @@ public:
 
 private:
     void TakeRows();
-    bool TakeAveragePair(uchar* row, size_t rowBytes);
+    bool TakeAverageRows(uchar* row, size_t rowBytes);
     void Emit(uchar* row, size_t rowBytes);
     void FinishRow(uchar* row);
     void NextRow();

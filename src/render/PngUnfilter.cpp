@@ -75,8 +75,18 @@ bool UnfilterRow(int type, uchar* row, const uchar* above, size_t length, int st
     return true;
 }
 
-void UnfilterAverageRowPair(uchar* first, uchar* second, const uchar* above, size_t length) {
-    AverageBytePairs(first, second, above, length);
+void UnfilterAverageRows(uchar* const* rows, int count, const uchar* above, size_t length) {
+    switch (count) {
+    case 2:
+        AverageByteRows<2>{rows, above, length}.Run();
+        break;
+    case 3:
+        AverageByteRows<3>{rows, above, length}.Run();
+        break;
+    default:
+        AverageByteRows<4>{rows, above, length}.Run();
+        break;
+    }
 }
 
 } // namespace volmar

@@ -17,8 +17,12 @@ inline constexpr size_t kUnfilterSlack = 16;
 // other than 0 to 4.
 bool UnfilterRow(int type, uchar* row, const uchar* above, size_t length, int step);
 
-// Undoes Average on two consecutive rows of one-byte pixels at once (the row
-// above `second` is `first`): twice as fast as one row after the other.
-void UnfilterAverageRowPair(uchar* first, uchar* second, const uchar* above, size_t length);
+// Rows of one-byte pixels under Average that are undone together, at most
+// this many: the rows are consecutive, each the row above the next.
+inline constexpr int kMaxAverageRows = 4;
+
+// Undoes Average on `count` (2 to kMaxAverageRows) consecutive rows of
+// one-byte pixels at once, several times as fast as one row after another.
+void UnfilterAverageRows(uchar* const* rows, int count, const uchar* above, size_t length);
 
 } // namespace volmar

@@ -45,23 +45,39 @@ template <int Step> void AverageBytes(uchar* row, const uchar* above, size_t len
         }
 }
 
-// Two rows of one-byte pixels under Average, the second a byte behind the
-// first: its row above is the first row's result of the step before. The two
-// chains from byte to byte are independent and overlap.
-inline void AverageBytePairs(uchar* first, uchar* second, const uchar* above, size_t length) {
-    uint a = uchar(first[0] + (above[0] >> 1)); // first[i - 1] done
-    uint b = 0;                                 // second[i - 2] done
-    first[0] = uchar(a);
-    for (size_t i = 1; i < length; ++i) {
-        const uint nextA = uchar(first[i] + ((a + above[i]) >> 1));
-        const uint nextB = uchar(second[i - 1] + ((b + a) >> 1));
-        first[i] = uchar(nextA);
-        second[i - 1] = uchar(nextB);
-        a = nextA;
-        b = nextB;
+// Rows (Count of them, one under the other) of one-byte pixels under
+// Average, each a byte behind the one above: its row above is that row's
+// result of the step before, still held in `left`. The chains from byte to
+// byte of the rows are independent and overlap.
+template <int Count> struct AverageByteRows {
+    uchar* const* rows;
+    const uchar* above; // the row above the first
+    size_t length;
+    uint left[Count] = {};
+
+    // Row k takes byte step - k; later rows first, so that each reads the
+    // byte of the row above before that row moves on.
+    template <bool Guarded> void Step(size_t step) {
+        for (int k = Count - 1; k >= 0; --k) {
+            const size_t i = step - size_t(k);
+            if (Guarded && (step < size_t(k) || i >= length))
+                continue;
+            const uint b = k == 0 ? above[i] : left[k - 1];
+            left[k] = uchar(rows[k][i] + ((left[k] + b) >> 1));
+            rows[k][i] = uchar(left[k]);
+        }
     }
-    second[length - 1] = uchar(second[length - 1] + ((b + a) >> 1));
-}
+
+    void Run() {
+        size_t step = 0;
+        for (; step + 1 < Count && step < length; ++step)
+            Step<true>(step);
+        for (; step < length; ++step)
+            Step<false>(step);
+        for (; step < length + Count - 1; ++step)
+            Step<true>(step);
+    }
+};
 
 template <int Step> void PaethBytes(uchar* row, const uchar* above, size_t length) {
     int left[Step] = {};

@@ -182,27 +182,36 @@ TEST(PngUnfilter, PaethChoosesAsDefinedForEveryNeighbourhood) {
     }
 }
 
-TEST(PngUnfilter, AverageRowPairEqualsTwoRowsInTurn) {
+TEST(PngUnfilter, AverageRowsTogetherEqualRowsInTurn) {
     std::mt19937 random(11);
-    for (size_t length : {1, 2, 3, 17, 300}) {
-        std::vector<uchar> first(length + kUnfilterSlack), second(length + kUnfilterSlack);
-        std::vector<uchar> above(length + kUnfilterSlack);
-        for (size_t i = 0; i < length; ++i) {
-            first[i] = uchar(random());
-            second[i] = uchar(random());
-            above[i] = uchar(random());
+    for (int count = 2; count <= volmar::kMaxAverageRows; ++count)
+        for (size_t length : {1, 2, 3, 4, 5, 17, 300}) {
+            std::vector<std::vector<uchar>> rows(static_cast<size_t>(count));
+            std::vector<uchar> above(length + kUnfilterSlack);
+            for (size_t i = 0; i < length; ++i)
+                above[i] = uchar(random());
+            uchar* pointers[volmar::kMaxAverageRows];
+            std::vector<uchar> expectedAbove(above.begin(), above.begin() + qsizetype(length));
+            std::vector<std::vector<uchar>> expected;
+            for (int k = 0; k < count; ++k) {
+                rows[size_t(k)].resize(length + kUnfilterSlack);
+                for (size_t i = 0; i < length; ++i)
+                    rows[size_t(k)][i] = uchar(random());
+                pointers[k] = rows[size_t(k)].data();
+                expected.push_back(
+                    Reference(3,
+                              std::vector<uchar>(rows[size_t(k)].begin(),
+                                                 rows[size_t(k)].begin() + qsizetype(length)),
+                              expectedAbove, 1));
+                expectedAbove = expected.back();
+            }
+            volmar::UnfilterAverageRows(pointers, count, above.data(), length);
+            for (int k = 0; k < count; ++k) {
+                rows[size_t(k)].resize(length);
+                EXPECT_EQ(rows[size_t(k)], expected[size_t(k)])
+                    << count << " rows of " << length << ", row " << k;
+            }
         }
-        std::vector<uchar> a(first.begin(), first.begin() + qsizetype(length));
-        std::vector<uchar> b(second.begin(), second.begin() + qsizetype(length));
-        std::vector<uchar> up(above.begin(), above.begin() + qsizetype(length));
-        const std::vector<uchar> expectedFirst = Reference(3, a, up, 1);
-        const std::vector<uchar> expectedSecond = Reference(3, b, expectedFirst, 1);
-        volmar::UnfilterAverageRowPair(first.data(), second.data(), above.data(), length);
-        first.resize(length);
-        second.resize(length);
-        EXPECT_EQ(first, expectedFirst) << length;
-        EXPECT_EQ(second, expectedSecond) << length;
-    }
 }
 
 TEST(PngUnfilter, FilterTypeAboveFourIsRefused) {
