@@ -9,7 +9,10 @@
 #include <benchmark/benchmark.h>
 #include <zlib.h>
 
+#include <algorithm>
 #include <memory>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -64,16 +67,22 @@ void ZlibInflate(benchmark::State& state, size_t index) {
     Report(state, png);
 }
 
+// With --benchmark_repetitions the fastest repetition is reported too: on a
+// shared machine it is the steadiest figure for comparing the three.
+double Fastest(const std::vector<double>& times) {
+    return times.empty() ? 0.0 : *std::min_element(times.begin(), times.end());
+}
+
 const int kRegistered = [] {
     const auto names = volmar::bench::BenchPngNames();
     for (size_t i = 0; i < names.size(); ++i) {
         const std::string name = names[i].toStdString();
-        benchmark::RegisterBenchmark(("BM_PngDecode/" + name).c_str(), PngDecode, i)
-            ->Unit(benchmark::kMicrosecond);
-        benchmark::RegisterBenchmark(("BM_LibpngDecode/" + name).c_str(), LibpngDecode, i)
-            ->Unit(benchmark::kMicrosecond);
-        benchmark::RegisterBenchmark(("BM_ZlibInflate/" + name).c_str(), ZlibInflate, i)
-            ->Unit(benchmark::kMicrosecond);
+        for (const auto& [kind, function] : {std::pair{"BM_PngDecode/", &PngDecode},
+                                             {"BM_LibpngDecode/", &LibpngDecode},
+                                             {"BM_ZlibInflate/", &ZlibInflate}})
+            benchmark::RegisterBenchmark((kind + name).c_str(), function, i)
+                ->Unit(benchmark::kMicrosecond)
+                ->ComputeStatistics("min", Fastest);
     }
     return 0;
 }();
