@@ -14,8 +14,8 @@ namespace volmar {
 
 // Inflates the joined IDAT data a piece at a time and, as each row of a pass
 // arrives, unfilters it and converts it into its pixels of the target image.
-// Rows are inflated into a window of a few dozen kilobytes, so every row is
-// still in the cache when it is unfiltered and converted.
+// Rows are inflated into a window of a few hundred kilobytes at most, so
+// every row is still in the cache when it is unfiltered and converted.
 class PngImageData {
 public:
     PngImageData(const PngHeader& header, const PngRowConverter& converter, QImage& target,

@@ -12,8 +12,7 @@ namespace volmar {
 // What one thread keeps from one decoding to the next: the inflate state and
 // the work buffers. Decoding a picture then asks the allocator (and through
 // it the kernel) for little more than the picture itself. Buffers that a
-// large picture grew past a few hundred kilobytes are given back when its
-// decoding ends.
+// large picture grew past a megabyte are given back when its decoding ends.
 class PngScratch {
 public:
     PngScratch() = default;
