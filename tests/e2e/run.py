@@ -3,7 +3,7 @@
 Xvfb through xvfb-run), driven with xdotool, seen through screenshots, the
 clipboard and the files it writes.
 
-    xvfb-run -a -s "-screen 0 1280x1024x24" python3 tests/e2e/run.py --volmar build/volmar
+    xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" python3 tests/e2e/run.py --volmar build/volmar
 """
 
 import argparse

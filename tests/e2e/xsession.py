@@ -39,17 +39,32 @@ def window_name(window):
     return done.stdout.rstrip("\n") if done.returncode == 0 else None
 
 
+def pointer():
+    """Where the pointer is now, as (x, y)."""
+    fields = dict(line.split("=", 1) for line in xdotool("getmouselocation", "--shell").split())
+    return int(fields["X"]), int(fields["Y"])
+
+
+def _move(x, y):
+    # `mousemove --sync` waits for the pointer to move, forever when it is
+    # already there.
+    return [] if pointer() == (x, y) else ["mousemove", "--sync", x, y]
+
+
 def click(x, y, button=1):
-    xdotool("mousemove", "--sync", x, y, "click", button)
+    xdotool(*_move(x, y), "click", button)
 
 
 def press_and_move(start, end, steps=8):
     """Presses the left button at `start` and moves in steps to `end`, holding it."""
     (x0, y0), (x1, y1) = start, end
-    moves = []
+    points = []
     for i in range(1, steps + 1):
-        moves += ["mousemove", "--sync", x0 + (x1 - x0) * i // steps, y0 + (y1 - y0) * i // steps]
-    xdotool("mousemove", "--sync", x0, y0, "mousedown", 1, *moves)
+        point = (x0 + (x1 - x0) * i // steps, y0 + (y1 - y0) * i // steps)
+        if point != (points[-1] if points else start):
+            points.append(point)
+    moves = [arg for x, y in points for arg in ("mousemove", "--sync", x, y)]
+    xdotool(*_move(x0, y0), "mousedown", 1, *moves)
 
 
 def release():
