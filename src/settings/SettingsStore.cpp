@@ -1,11 +1,9 @@
 #include "settings/SettingsStore.h"
 
-#include "document/VolmarError.h"
+#include "document/FileReplace.h"
 #include "settings/SettingKeys.h"
 
-#include <QDir>
 #include <QFile>
-#include <QSaveFile>
 
 namespace volmar {
 
@@ -19,11 +17,6 @@ QByteArray Key(const QString& key) {
     return key.toLatin1();
 }
 
-[[noreturn]] void CannotWrite(const QString& path, const QString& reason) {
-    throw VolmarError(QStringLiteral("ファイル \"%1\" を作成できません。%2")
-                          .arg(QDir::toNativeSeparators(path), reason));
-}
-
 } // namespace
 
 SettingsStore SettingsStore::Load(const QString& path) {
@@ -35,12 +28,7 @@ SettingsStore SettingsStore::Load(const QString& path) {
 }
 
 void SettingsStore::Save(const QString& path) const {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        CannotWrite(path, file.errorString());
-    const QByteArray bytes = ini_.Write();
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        CannotWrite(path, file.errorString());
+    ReplaceFileContent(path, ini_.Write());
 }
 
 qint32 SettingsStore::ReadInteger(const QString& key, qint32 def) const {

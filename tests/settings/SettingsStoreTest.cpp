@@ -5,6 +5,7 @@
 #include "settings/SettingKeys.h"
 #include "settings/SettingsApply.h"
 #include "settings/SettingsFolder.h"
+#include "support/FileSizeLimit.h"
 
 #include <QDir>
 #include <QRandomGenerator>
@@ -119,4 +120,25 @@ TEST(SettingsStore, FolderInPlaceOfTheFileReadsEmptyAndRefusesToSave) {
         EXPECT_TRUE(error.message().startsWith(QStringLiteral("ファイル \"")));
     }
     EXPECT_TRUE(QFileInfo(folder.Path()).isDir());
+}
+
+TEST(SettingsStore, SaveCutShortKeepsTheOldFileWhole) {
+    SettingsFixtureFolder folder;
+    const QByteArray old = "[Setting]\r\nGridX=12\r\n";
+    folder.Write(old);
+    SettingsStore store = SettingsStore::Load(folder.Path());
+    store.WriteText(setting::kPicturePath, QString(6000, QLatin1Char('p')));
+    bool refused = false;
+    {
+        volmar::test::FileSizeLimit limit(4096); // the new content is larger: the write fails
+        try {
+            store.Save(folder.Path());
+        } catch (const volmar::VolmarError&) {
+            refused = true;
+        }
+    }
+    EXPECT_TRUE(refused);
+    EXPECT_EQ(folder.Read(), old);
+    EXPECT_EQ(QDir(QFileInfo(folder.Path()).path()).entryList(QDir::Files),
+              QStringList{QStringLiteral("setting.ini")});
 }

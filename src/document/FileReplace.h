@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace volmar {
+
+// Replaces the file at path with bytes through a temporary file beside it:
+// afterwards either the whole new content is there or the old file is as it
+// was. Throws VolmarError "ファイル "…" を作成できません。" with the system's reason.
+void ReplaceFileContent(const QString& path, const QByteArray& bytes);
+
+// The path as messages show it: absolute, with the platform's separators.
+QString MessagePath(const QString& path);
+
+// The system's own words for a folder where a file was expected.
+QString IsAFolderReason();
+
+} // namespace volmar
