@@ -1,6 +1,7 @@
 // setting.ini of any content, read and applied by a running editor, which
 // then paints itself with what it took.
 #include "app/MainForm.h"
+#include "app/PaintBox.h"
 #include "render/SkinLoader.h"
 #include "settings/SettingsFolder.h"
 #include "support/ScriptedDialogs.h"
@@ -49,9 +50,18 @@ struct Editor {
     FuzzedForm form{dialogs};
 };
 
+// setting.ini is rewritten for every input: a folder in memory keeps the disk
+// out of the measure where there is one.
+void UseHomeInMemory() {
+    const QString shm = QStringLiteral("/dev/shm");
+    if (QFileInfo(shm).isDir() && QFileInfo(shm).isWritable())
+        qputenv("HOME", QFile::encodeName(shm + QStringLiteral("/volmar-fuzz-home")));
+}
+
 Editor& TheEditor() {
     static Editor* editor = [] {
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        UseHomeInMemory();
         QStandardPaths::setTestModeEnabled(true);
         auto* made = new Editor;
         WriteSkins();
@@ -81,6 +91,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const volmar::EditorDisplayState& view = editor.form.displayState();
     if (view.GridX < 1 || view.GridY < 1)
         __builtin_trap();
-    (void)editor.form.grab();
+    // What the settings reach: the canvas and the two rulers.
+    (void)editor.form.WindowEditor->grab();
+    (void)editor.form.rulerXPaint->grab();
+    (void)editor.form.rulerYPaint->grab();
     return 0;
 }
