@@ -1,6 +1,7 @@
 #include "commands/FormProperty.h"
 
 #include "commands/SpinValue.h"
+#include "dialogs/FormControls.h"
 #include "dialogs/FormLook.h"
 #include "dialogs/SpinArrows.h"
 #include "document/Cp932.h"
@@ -21,22 +22,6 @@ constexpr int kFieldLeft = 15;
 constexpr int kFieldHeight = 21;
 constexpr int kSpinWidth = 250;
 constexpr int kArrowsWidth = 16;
-constexpr int kLabelGap = 3;
-
-template <typename T> T* Place(T* control, const char* name, int x, int y, int w, int h) {
-    control->setObjectName(QLatin1String(name));
-    control->setGeometry(x, y, w, h);
-    return control;
-}
-
-// A caption above a field, its bottom 3 pixels over the field's top.
-void LabelAbove(QWidget& field, const QString& caption) {
-    auto* label = new QLabel(caption, field.parentWidget());
-    label->setObjectName(field.objectName() + QStringLiteral("Label"));
-    label->setBuddy(&field);
-    const int height = label->sizeHint().height();
-    label->setGeometry(field.x(), field.y() - height - kLabelGap, field.width(), height);
-}
 
 QGroupBox* Group(QWidget* parent, const char* name, const QString& caption, int y, int height) {
     return Place(new QGroupBox(caption, parent), name, 24, y, 295, height);

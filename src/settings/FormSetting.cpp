@@ -1,11 +1,12 @@
 #include "settings/FormSetting.h"
 
 #include "dialogs/Dialogs.h"
+#include "dialogs/FormControls.h"
+#include "dialogs/FormLook.h"
+#include "dialogs/SpinArrows.h"
 #include "settings/ColorPicker.h"
-#include "settings/DialogPlacement.h"
 #include "settings/SettingKeys.h"
 #include "settings/SettingsStore.h"
-#include "settings/UpDownButtons.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -16,22 +17,6 @@
 using namespace volmar;
 
 namespace {
-
-template <typename T> T* Place(T* control, const char* name, int x, int y, int w, int h) {
-    control->setObjectName(QString::fromLatin1(name));
-    control->setGeometry(x, y, w, h);
-    return control;
-}
-
-// A caption over a field, its bottom 3 pixels above the field's top.
-QLabel* LabelAbove(QWidget& field, const QString& caption) {
-    auto* label = new QLabel(caption, field.parentWidget());
-    label->setObjectName(field.objectName() + QStringLiteral("Label"));
-    label->setBuddy(&field);
-    const int height = label->sizeHint().height();
-    label->setGeometry(field.x(), field.y() - height - 3, field.width(), height);
-    return label;
-}
 
 // A caption at a fixed place, as tall as its text.
 QLabel* LabelAt(QWidget* parent, const char* name, const QString& caption, int x, int y) {
@@ -60,7 +45,8 @@ TSettingForm::TSettingForm(Dialogs& dialogs, const QString& settingsPath, QWidge
     : QDialog(parent), dialogs_(dialogs), settingsPath_(settingsPath) {
     setObjectName(QStringLiteral("TSettingForm"));
     setWindowTitle(QStringLiteral("設定"));
-    SetUpFixedForm(*this, 454, 382);
+    setFont(FormFont());
+    PlaceForm(*this, 454, 382, true);
     CreateControls();
     LoadFromFile();
 }
@@ -72,11 +58,11 @@ void TSettingForm::CreateControls() {
     gridX_ = GridSpin(group, "LabeledEdit1", 12, setting::kGridXMin, setting::kGridXMax,
                       setting::kDefaultGridX);
     LabelAbove(*gridX_, QStringLiteral("グリッド幅(X)"));
-    Place(new UpDownButtons(*gridX_, group), "UpDownGridX", 178, 36, 16, 21);
+    Place(new SpinArrows(*gridX_, group), "UpDownGridX", 178, 36, 16, 21);
     gridY_ = GridSpin(group, "LabeledEdit2", 210, setting::kGridYMin, setting::kGridYMax,
                       setting::kDefaultGridY);
     LabelAbove(*gridY_, QStringLiteral("グリッド幅(Y)"));
-    Place(new UpDownButtons(*gridY_, group), "UpDownGridY", 376, 36, 16, 21);
+    Place(new SpinArrows(*gridY_, group), "UpDownGridY", 376, 36, 16, 21);
 
     skinPath_ = Place(new QLineEdit(group), "EditSkinPath", 12, 81, 351, 21);
     LabelAbove(*skinPath_, QStringLiteral("起動時にセットするウインドウスキンのフルパス"));

@@ -1,8 +1,8 @@
 #include "settings/FormVersion.h"
 
 #include "dialogs/Dialogs.h"
+#include "dialogs/FormLook.h"
 #include "settings/AppIcon.h"
-#include "settings/DialogPlacement.h"
 #include "settings/LinkLabel.h"
 
 #include <QLabel>
@@ -42,7 +42,8 @@ QLabel* Title(QWidget* parent, const char* name, int x, int y, const QColor& col
 TVersionForm::TVersionForm(Dialogs& dialogs, QWidget* parent) : QDialog(parent), dialogs_(dialogs) {
     setObjectName(QStringLiteral("TVersionForm"));
     setWindowTitle(QStringLiteral("バージョン情報"));
-    SetUpFixedForm(*this, 412, 204);
+    setFont(FormFont());
+    PlaceForm(*this, 412, 204, true);
     CreateTitle();
     CreateCredits();
 
