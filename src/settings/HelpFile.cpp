@@ -5,8 +5,22 @@
 
 namespace volmar {
 
+namespace {
+
+const QString kHelpFileName = QStringLiteral("VOLMAR.html");
+
+QString InstalledHelpFilePath(const QString& programFolder) {
+    return QDir::cleanPath(programFolder + QStringLiteral("/../share/volmar/") + kHelpFileName);
+}
+
+} // namespace
+
 QString HelpFilePath(const QString& programFolder) {
-    return QDir(programFolder).filePath(QStringLiteral("VOLMAR.html"));
+    const QString beside = QDir(programFolder).filePath(kHelpFileName);
+    if (QFileInfo(beside).isFile())
+        return beside;
+    const QString installed = InstalledHelpFilePath(programFolder);
+    return QFileInfo(installed).isFile() ? installed : beside;
 }
 
 bool HelpCommandEnabled(const QString& programFolder) {

@@ -3,6 +3,7 @@
 
 #include "support/ScriptedDialogs.h"
 
+#include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -45,6 +46,28 @@ TEST(Help, CommandIsEnabledExactlyWhileTheFileExists) {
     EXPECT_TRUE(volmar::HelpCommandEnabled(folder.path()));
     QFile::remove(volmar::HelpFilePath(folder.path()));
     EXPECT_FALSE(volmar::HelpCommandEnabled(folder.path()));
+}
+
+TEST(Help, AnInstalledFileInShareServesWhileNoneLiesBesideTheExecutable) {
+    QTemporaryDir prefix;
+    const QString bin = prefix.filePath(QStringLiteral("bin"));
+    const QString share = prefix.filePath(QStringLiteral("share/volmar"));
+    ASSERT_TRUE(QDir().mkpath(bin));
+    ASSERT_TRUE(QDir().mkpath(share));
+    const QString installed = share + QStringLiteral("/VOLMAR.html");
+    const QString beside = bin + QStringLiteral("/VOLMAR.html");
+
+    ASSERT_TRUE(QFile::copy(kSourceHelp, installed));
+    EXPECT_EQ(volmar::HelpFilePath(bin), installed);
+    EXPECT_TRUE(volmar::HelpCommandEnabled(bin));
+
+    ASSERT_TRUE(QFile::copy(kSourceHelp, beside));
+    EXPECT_EQ(volmar::HelpFilePath(bin), beside) << "the file beside the executable comes first";
+
+    QFile::remove(beside);
+    QFile::remove(installed);
+    EXPECT_EQ(volmar::HelpFilePath(bin), beside);
+    EXPECT_FALSE(volmar::HelpCommandEnabled(bin));
 }
 
 TEST(Help, EveryLinkOfTheHelpFileLeadsToAnAnchorInIt) {
