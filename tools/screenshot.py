@@ -77,14 +77,18 @@ def grab_window(window, path):
 
 
 def take(args, work_root):
-    windows = read_layout(args.layout)
+    # The status bar shows the opened file's path: a short, fixed one reads
+    # better than the layout's place in a checkout.
+    layout = os.path.join(work_root, os.path.basename(args.layout))
+    shutil.copyfile(args.layout, layout)
+    windows = read_layout(layout)
     chosen = select(windows, args.select)
     home = UserHome(work_root)
     shots = context.Shots(os.path.join(work_root, "shots"), record=False)
     editor = Editor(os.path.abspath(args.volmar), home, os.path.join(work_root, "volmar.log"), shots)
     try:
         editor.wait_ready()
-        editor.file_dialog("ctrl+o", os.path.abspath(args.layout))
+        editor.file_dialog("ctrl+o", layout)
         unselected = [Window(w.name, w.left, w.top, w.right, w.bottom) for w in windows]
         editor.wait_canvas(unselected, "the opened layout")
         editor.click_canvas(*click_point(windows, chosen))
@@ -98,12 +102,24 @@ def take(args, work_root):
         editor.kill()
 
 
+FIXED_WORK_ROOT = "/tmp/volmar-screenshot"
+
+
+def fixed_or_temporary_folder(path):
+    """A new folder at `path`, or a temporary one when something is there."""
+    try:
+        os.mkdir(path)
+        return path
+    except OSError:
+        return tempfile.mkdtemp(prefix="volmar-screenshot-")
+
+
 def main():
     args = parse_arguments()
     if not os.environ.get("DISPLAY"):
         print("screenshot.py needs an X display (start it under xvfb-run -a)", file=sys.stderr)
         return 2
-    work_root = tempfile.mkdtemp(prefix="volmar-screenshot-")
+    work_root = fixed_or_temporary_folder(FIXED_WORK_ROOT)
     try:
         take(args, work_root)
     finally:
