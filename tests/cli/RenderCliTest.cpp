@@ -2,8 +2,11 @@
 #include "render/CanvasPainter.h"
 #include "render/Fonts.h"
 #include "render/SkinLoader.h"
+#include "support/FileSizeLimit.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -170,6 +173,22 @@ TEST_F(RenderCli, SkinReportsRefusedAndMissingFiles) {
     EXPECT_TRUE(missing.Err.contains(QStringLiteral("gone.png\" は開けません。")));
     EXPECT_EQ(Run({"skin", "a.png", "b.png", "-o", Path("o.png")}).Status, 2);
     EXPECT_FALSE(QFile::exists(Path("o.png")));
+}
+
+TEST_F(RenderCli, OutputCutShortLeavesTheOldPictureWhole) {
+    const QString out = Write("out.png", "the picture of an earlier run");
+    Result result;
+    {
+        volmar::test::FileSizeLimit limit(1024); // inherited by the program: its write fails
+        result = Run({"render", Project(), "-o", out});
+    }
+    EXPECT_EQ(result.Status, 1);
+    EXPECT_TRUE(result.Err.contains(QStringLiteral("out.png\" を作成できません。")))
+        << result.Err.toStdString();
+    QFile file(out);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("the picture of an earlier run"));
+    EXPECT_EQ(QFileInfo(out).dir().entryList(QDir::Files).size(), 2); // out.png and p.rsform
 }
 
 } // namespace
