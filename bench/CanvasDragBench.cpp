@@ -1,29 +1,14 @@
 #include "app/MainForm.h"
 #include "app/PaintBox.h"
-#include "dialogs/Dialogs.h"
 
 #include "BenchApplication.h"
+#include "SilentDialogs.h"
 
-#include <QDialog>
 #include <QMouseEvent>
 
 #include <benchmark/benchmark.h>
 
 namespace {
-
-// Answers every question with its cancel answer; nothing is ever shown.
-class SilentDialogs : public volmar::Dialogs {
-public:
-    QString AskWindowName(QWidget*) override { return {}; }
-    bool Confirm(QWidget*, const QString&, const QString&) override { return true; }
-    void ShowError(QWidget*, const QString&) override {}
-    std::optional<QString> OpenProjectPath(QWidget*) override { return {}; }
-    std::optional<QString> SaveProjectPath(QWidget*) override { return {}; }
-    std::optional<QString> OpenPicturePath(QWidget*) override { return {}; }
-    std::optional<QColor> ChooseColor(QWidget*, const QColor&) override { return {}; }
-    int Exec(QDialog&) override { return QDialog::Rejected; }
-    void OpenUrl(const QString&) override {}
-};
 
 void SendMouse(QWidget* canvas, QEvent::Type type, QPoint local, Qt::MouseButtons buttons) {
     const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
@@ -40,7 +25,7 @@ void BM_CanvasDragStep(benchmark::State& state) {
         state.SkipWithError("needs a QApplication");
         return;
     }
-    SilentDialogs dialogs;
+    volmar::bench::SilentDialogs dialogs;
     TMainForm form(dialogs);
     for (int i = 0; i < int(state.range(0)); ++i) {
         TWindowItem w;
