@@ -2,7 +2,7 @@
 // inflating the same image data, on the same pictures in one run.
 
 #include "BenchPngImages.h"
-#include "LibpngDecode.h"
+#include "support/LibpngRgba8.h"
 
 #include "render/PngDecoder.h"
 
@@ -40,12 +40,12 @@ void PngDecode(benchmark::State& state, size_t index) {
 void LibpngDecode(benchmark::State& state, size_t index) {
     const BenchPng& png = Png(index);
     for (auto _ : state) {
-        std::unique_ptr<unsigned char[]> rgba = volmar::bench::DecodeWithLibpng(png.file);
-        if (!rgba) {
+        const volmar::test::LibpngRgba8 rgba = volmar::test::ReadRgba8WithLibpng(png.file);
+        if (!rgba.pixels) {
             state.SkipWithError("libpng refused the picture");
             break;
         }
-        benchmark::DoNotOptimize(rgba.get());
+        benchmark::DoNotOptimize(rgba.pixels.get());
     }
     Report(state, png);
 }
