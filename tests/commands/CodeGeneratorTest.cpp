@@ -1,29 +1,21 @@
 #include "commands/CodeGenerator.h"
 
+#include "support/WindowItems.h"
+
 #include <gtest/gtest.h>
 
 using volmar::DesignDocument;
 using volmar::GenerateCodeBytes;
 using volmar::GenerateCodeLines;
 
-namespace {
+using volmar::test::MakeWindow;
 
-TWindowItem Window(const QString& name, qint32 l, qint32 t, qint32 r, qint32 b) {
-    TWindowItem w;
-    w.Name = name;
-    w.Left = l;
-    w.Top = t;
-    w.Right = r;
-    w.Bottom = b;
-    return w;
-}
-
-} // namespace
+namespace {} // namespace
 
 TEST(CodeGenerator, WritesTheWorkedExample) {
     DesignDocument doc;
-    doc.Append(Window(QStringLiteral("menu"), 10, 20, 210, 120));
-    doc.Append(Window(QStringLiteral("help"), 0, 416, 640, 480));
+    doc.Append(MakeWindow(QStringLiteral("menu"), 10, 20, 210, 120));
+    doc.Append(MakeWindow(QStringLiteral("help"), 0, 416, 640, 480));
     doc.At(1)->Selected = true; // makes no difference
     EXPECT_EQ(
         GenerateCodeLines(doc),
@@ -35,8 +27,8 @@ TEST(CodeGenerator, WritesTheWorkedExample) {
 
 TEST(CodeGenerator, KeepsNegativeAndSmallSizesUnclamped) {
     DesignDocument doc;
-    doc.Append(Window(QString(), -5, -7, 15, 25));
-    doc.Append(Window(QStringLiteral("back"), 100, 0, 50, 32));
+    doc.Append(MakeWindow(QString(), -5, -7, 15, 25));
+    doc.Append(MakeWindow(QStringLiteral("back"), 100, 0, 50, 32));
     const QStringList lines = GenerateCodeLines(doc);
     EXPECT_EQ(lines[0], QStringLiteral("@  = Window.new"));
     EXPECT_EQ(lines[1], QStringLiteral("@.x = -5"));
@@ -49,7 +41,7 @@ TEST(CodeGenerator, KeepsNegativeAndSmallSizesUnclamped) {
 TEST(CodeGenerator, ComputesSizesWithoutWrapping) {
     DesignDocument doc;
     doc.Append(
-        Window(QStringLiteral("w"), -2147483647 - 1, 2147483647, 2147483647, -2147483647 - 1));
+        MakeWindow(QStringLiteral("w"), -2147483647 - 1, 2147483647, 2147483647, -2147483647 - 1));
     const QStringList lines = GenerateCodeLines(doc);
     EXPECT_EQ(lines[3], QStringLiteral("@w.width = 4294967295"));
     EXPECT_EQ(lines[4], QStringLiteral("@w.height = -4294967295"));
@@ -59,7 +51,7 @@ TEST(CodeGenerator, ComputesSizesWithoutWrapping) {
 TEST(CodeGenerator, BytesAreCp932WithCrLfAfterEveryLine) {
     EXPECT_EQ(GenerateCodeBytes(DesignDocument()), QByteArray());
     DesignDocument doc;
-    doc.Append(Window(QStringLiteral("窓한"), 0, 0, 32, 32));
+    doc.Append(MakeWindow(QStringLiteral("窓한"), 0, 0, 32, 32));
     EXPECT_EQ(GenerateCodeBytes(doc), "@\x91\x8b?  = Window.new\r\n@\x91\x8b?.x = 0\r\n"
                                       "@\x91\x8b?.y = 0\r\n@\x91\x8b?.width = 32\r\n"
                                       "@\x91\x8b?.height = 32\r\n"

@@ -1,5 +1,7 @@
 #include "commands/FormProperty.h"
 
+#include "support/WindowItems.h"
+
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
@@ -12,17 +14,9 @@
 
 #include <limits>
 
-namespace {
+using volmar::test::MakeWindow;
 
-TWindowItem Item(const QString& name, qint32 left, qint32 top, qint32 right, qint32 bottom) {
-    TWindowItem item;
-    item.Name = name;
-    item.Left = left;
-    item.Top = top;
-    item.Right = right;
-    item.Bottom = bottom;
-    return item;
-}
+namespace {
 
 QRect Geometry(const TPropertyForm& form, const char* name) {
     const auto* widget = form.findChild<QWidget*>(QLatin1String(name));
@@ -103,7 +97,7 @@ TEST(FormProperty, OpensOnTheWidthFieldAndTabsThroughItsOrder) {
 
 TEST(FormProperty, FillsSizeAndPositionOfTheDefinition) {
     TPropertyForm form;
-    form.Fill(Item("menu", 10, 20, 210, 120));
+    form.Fill(MakeWindow("menu", 10, 20, 210, 120));
     EXPECT_EQ(form.EditX->value(), 10);
     EXPECT_EQ(form.EditY->value(), 20);
     EXPECT_EQ(form.EditWidth->value(), 200);
@@ -113,13 +107,13 @@ TEST(FormProperty, FillsSizeAndPositionOfTheDefinition) {
 
 TEST(FormProperty, HoldsValuesOutsideTheRangesAtTheNearestBound) {
     TPropertyForm form;
-    form.Fill(Item("w", -40, -7, 1200, 3000));
+    form.Fill(MakeWindow("w", -40, -7, 1200, 3000));
     EXPECT_EQ(form.EditX->value(), 0);
     EXPECT_EQ(form.EditY->value(), 0);
     EXPECT_EQ(form.EditWidth->value(), 1000);
     EXPECT_EQ(form.EditHeight->value(), 1000);
 
-    form.Fill(Item("w", 700, 500, 700 - 5000, 500 + 65546));
+    form.Fill(MakeWindow("w", 700, 500, 700 - 5000, 500 + 65546));
     EXPECT_EQ(form.EditX->value(), 640);
     EXPECT_EQ(form.EditY->value(), 480);
     EXPECT_EQ(form.EditWidth->value(), -1000);
@@ -129,18 +123,18 @@ TEST(FormProperty, HoldsValuesOutsideTheRangesAtTheNearestBound) {
     // Edges at both ends of 32 bits: the size is taken in 64 bits.
     constexpr qint32 kMin = std::numeric_limits<qint32>::min();
     constexpr qint32 kMax = std::numeric_limits<qint32>::max();
-    form.Fill(Item("w", kMin, kMax, kMax, kMin));
+    form.Fill(MakeWindow("w", kMin, kMax, kMax, kMin));
     EXPECT_EQ(form.EditWidth->value(), 1000);
     EXPECT_EQ(form.EditHeight->value(), -1000);
 }
 
 TEST(FormProperty, AppliesPositionSizeAndNameAsTyped) {
     TPropertyForm form;
-    form.Fill(Item("old", 100, 50, 300, 150));
+    form.Fill(MakeWindow("old", 100, 50, 300, 150));
     form.EditWidth->setValue(-30);
     form.EditHeight->setValue(40);
     form.EditWindowName->setText(QStringLiteral("  new name "));
-    TWindowItem item = Item("old", 100, 50, 300, 150);
+    TWindowItem item = MakeWindow("old", 100, 50, 300, 150);
     form.ApplyTo(item);
     EXPECT_EQ(item.Left, 100);
     EXPECT_EQ(item.Top, 50);
@@ -155,7 +149,7 @@ TEST(FormProperty, AppliesPositionSizeAndNameAsTyped) {
 
 TEST(FormProperty, NameTravelsThroughCodePage932) {
     TPropertyForm form;
-    form.Fill(Item(QStringLiteral("窓\U0001F600"), 0, 0, 10, 10));
+    form.Fill(MakeWindow(QStringLiteral("窓\U0001F600"), 0, 0, 10, 10));
     EXPECT_EQ(form.EditWindowName->text(), QStringLiteral("窓?"));
     TWindowItem item;
     form.EditWindowName->setText(QStringLiteral("é名"));

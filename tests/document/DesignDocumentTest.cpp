@@ -1,21 +1,15 @@
 #include "document/DesignDocument.h"
 
+#include "support/WindowItems.h"
+
 #include <gtest/gtest.h>
 
 using volmar::CanvasRect;
 using volmar::DesignDocument;
 
-namespace {
+using volmar::test::MakeWindow;
 
-TWindowItem Window(const char* name, qint32 l, qint32 t, qint32 r, qint32 b) {
-    TWindowItem w;
-    w.Name = QString::fromUtf8(name);
-    w.Left = l;
-    w.Top = t;
-    w.Right = r;
-    w.Bottom = b;
-    return w;
-}
+namespace {
 
 QString Order(const DesignDocument& doc) {
     QString s;
@@ -27,7 +21,7 @@ QString Order(const DesignDocument& doc) {
 DesignDocument Abcd() {
     DesignDocument doc;
     for (const char* n : {"A", "B", "C", "D"})
-        doc.Append(Window(n, 0, 0, 10, 10));
+        doc.Append(MakeWindow(n, 0, 0, 10, 10));
     return doc;
 }
 
@@ -35,8 +29,8 @@ DesignDocument Abcd() {
 
 TEST(DesignDocument, DefinitionAtIsStrictAndPrefersTheFront) {
     DesignDocument doc;
-    TWindowItem* back = doc.Append(Window("back", 0, 0, 100, 100));
-    TWindowItem* front = doc.Append(Window("front", 50, 50, 150, 150));
+    TWindowItem* back = doc.Append(MakeWindow("back", 0, 0, 100, 100));
+    TWindowItem* front = doc.Append(MakeWindow("front", 50, 50, 150, 150));
     EXPECT_EQ(doc.DefinitionAt(0, 10), nullptr);   // on the left edge
     EXPECT_EQ(doc.DefinitionAt(10, 100), nullptr); // on the bottom edge
     EXPECT_EQ(doc.DefinitionAt(1, 1), back);
@@ -47,8 +41,8 @@ TEST(DesignDocument, DefinitionAtIsStrictAndPrefersTheFront) {
 
 TEST(DesignDocument, SelectInsideRectIsInclusiveAndOverwrites) {
     DesignDocument doc;
-    TWindowItem* on = doc.Append(Window("on", 10, 10, 50, 50));
-    TWindowItem* out = doc.Append(Window("out", 10, 10, 51, 50));
+    TWindowItem* on = doc.Append(MakeWindow("on", 10, 10, 50, 50));
+    TWindowItem* out = doc.Append(MakeWindow("out", 10, 10, 51, 50));
     out->Selected = true;
     doc.SelectInsideRect({10, 10, 50, 50});
     EXPECT_TRUE(on->Selected);

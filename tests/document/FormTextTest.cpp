@@ -1,23 +1,16 @@
 #include "document/FormText.h"
 
+#include "support/WindowItems.h"
+
 #include <gtest/gtest.h>
 
 using volmar::DesignDocument;
 using volmar::ReadDefinitions;
 using volmar::SerializeDefinitions;
 
-namespace {
+using volmar::test::MakeWindow;
 
-TWindowItem Window(const QString& name, qint32 l, qint32 t, qint32 r, qint32 b, bool sel = false) {
-    TWindowItem w;
-    w.Name = name;
-    w.Left = l;
-    w.Top = t;
-    w.Right = r;
-    w.Bottom = b;
-    w.Selected = sel;
-    return w;
-}
+namespace {
 
 void ExpectSame(const std::vector<TWindowItem>& read, const DesignDocument& doc) {
     ASSERT_EQ(int(read.size()), doc.Count());
@@ -36,8 +29,8 @@ void ExpectSame(const std::vector<TWindowItem>& read, const DesignDocument& doc)
 
 TEST(FormText, WritesTheWorkedExampleByteForByte) {
     DesignDocument doc;
-    doc.Append(Window(QStringLiteral("command"), 0, 0, 160, 128));
-    doc.Append(Window(QStringLiteral("help"), 160, 0, 640, 64));
+    doc.Append(MakeWindow(QStringLiteral("command"), 0, 0, 160, 128));
+    doc.Append(MakeWindow(QStringLiteral("help"), 160, 0, 640, 64));
     const QByteArray text = SerializeDefinitions(doc, false);
     EXPECT_EQ(text, "[0]\r\nName=command\r\nX=0\r\nY=0\r\nR=160\r\nB=128\r\n\r\n"
                     "[1]\r\nName=help\r\nX=160\r\nY=0\r\nR=640\r\nB=64\r\n\r\n");
@@ -48,7 +41,7 @@ TEST(FormText, WritesTheWorkedExampleByteForByte) {
 TEST(FormText, NumbersSelectedDefinitionsWithoutGaps) {
     DesignDocument doc;
     for (int i = 0; i < 5; ++i)
-        doc.Append(Window(QString::number(i), i, 0, 0, 0, i == 1 || i == 3));
+        doc.Append(MakeWindow(QString::number(i), i, 0, 0, 0, i == 1 || i == 3));
     const QByteArray text = SerializeDefinitions(doc, true);
     EXPECT_EQ(text, "[0]\r\nName=1\r\nX=1\r\nY=0\r\nR=0\r\nB=0\r\n\r\n"
                     "[1]\r\nName=3\r\nX=3\r\nY=0\r\nR=0\r\nB=0\r\n\r\n");
@@ -57,8 +50,8 @@ TEST(FormText, NumbersSelectedDefinitionsWithoutGaps) {
 
 TEST(FormText, RoundTripsNamesAndExtremeEdges) {
     DesignDocument doc;
-    doc.Append(Window(QStringLiteral("ウインドウ名："), -2147483647 - 1, -5, 2147483647, 0));
-    doc.Append(Window(QString(), 700, 500, -1, -640, true));
+    doc.Append(MakeWindow(QStringLiteral("ウインドウ名："), -2147483647 - 1, -5, 2147483647, 0));
+    doc.Append(MakeWindow(QString(), 700, 500, -1, -640, true));
     const QByteArray text = SerializeDefinitions(doc, false);
     EXPECT_TRUE(text.contains("X=-2147483648\r\nY=-5\r\nR=2147483647\r\nB=0\r\n"));
     ExpectSame(ReadDefinitions(text), doc);
@@ -66,7 +59,7 @@ TEST(FormText, RoundTripsNamesAndExtremeEdges) {
 
 TEST(FormText, WritesUnmappableNameCharactersAsQuestionMarks) {
     DesignDocument doc;
-    doc.Append(Window(QStringLiteral("a한b"), 0, 0, 0, 0));
+    doc.Append(MakeWindow(QStringLiteral("a한b"), 0, 0, 0, 0));
     EXPECT_TRUE(SerializeDefinitions(doc, false).startsWith("[0]\r\nName=a?b\r\n"));
 }
 

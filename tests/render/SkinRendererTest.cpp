@@ -1,9 +1,11 @@
 #include "render/SkinRenderer.h"
+
 #include "ReferenceWindow.h"
 #include "TestSkins.h"
 #include "render/Fonts.h"
 #include "render/SkinLoader.h"
 #include "render/WindowLabel.h"
+#include "support/WindowItems.h"
 
 #include <QFontMetrics>
 
@@ -11,19 +13,11 @@
 
 using namespace testskins;
 
+using volmar::test::MakeWindow;
+
 namespace {
 
 constexpr QRgb kCanvasGreen = 0xFF00FF00u;
-
-TWindowItem Item(const QString& name, qint32 l, qint32 t, qint32 r, qint32 b) {
-    TWindowItem w;
-    w.Name = name;
-    w.Left = l;
-    w.Top = t;
-    w.Right = r;
-    w.Bottom = b;
-    return w;
-}
 
 QImage Canvas(QRgb colour = kCanvasGreen) {
     QImage canvas(640, 480, QImage::Format_RGB32);
@@ -58,7 +52,7 @@ void ExpectSameAsReference(const QImage& skin, const TWindowItem& item) {
 }
 
 TEST(SkinRenderer, WorkedExampleShowsBorderInteriorAndLabel) {
-    const TWindowItem item = Item(QStringLiteral("command"), 50, 60, 250, 160);
+    const TWindowItem item = MakeWindow(QStringLiteral("command"), 50, 60, 250, 160);
     const QImage canvas = Drawn(BuiltInLike(), item);
     const QRect label = LabelBox(item.Name, canvas).translated(50, 60);
     int black = 0;
@@ -79,7 +73,7 @@ TEST(SkinRenderer, WorkedExampleShowsBorderInteriorAndLabel) {
 }
 
 TEST(SkinRenderer, BuiltInSkinDrawsTheWorkedExample) {
-    const TWindowItem item = Item(QStringLiteral("command"), 50, 60, 250, 160);
+    const TWindowItem item = MakeWindow(QStringLiteral("command"), 50, 60, 250, 160);
     EXPECT_EQ(Drawn(volmar::LoadBuiltInSkin(), item), Drawn(BuiltInLike(), item));
 }
 
@@ -92,22 +86,23 @@ TEST(SkinRenderer, MatchesLiteralCompositionForManySizesAndPlaces) {
           QRect(100, 100, 60, 3), QRect(7, 9, 1, 1), QRect(-50, -30, 200, 100),
           QRect(560, 420, 200, 100), QRect(-20, 400, 700, 200), QRect(0, 0, 640, 480),
           QRect(-100, -50, 900, 400) /* larger than the canvas */})
-        ExpectSameAsReference(skin,
-                              Item(name, r.x(), r.y(), r.x() + r.width(), r.y() + r.height()));
+        ExpectSameAsReference(
+            skin, MakeWindow(name, r.x(), r.y(), r.x() + r.width(), r.y() + r.height()));
 }
 
 TEST(SkinRenderer, EmptyOrNegativeWindowDrawsNothing) {
     const QImage untouched = Canvas();
     for (const QRect r : {QRect(10, 10, 0, 50), QRect(10, 10, 50, 0), QRect(10, 10, -40, 50),
                           QRect(10, 10, 50, -1000)})
-        EXPECT_EQ(Drawn(Coded(), Item("n", r.x(), r.y(), r.x() + r.width(), r.y() + r.height())),
-                  untouched);
+        EXPECT_EQ(
+            Drawn(Coded(), MakeWindow("n", r.x(), r.y(), r.x() + r.width(), r.y() + r.height())),
+            untouched);
 }
 
 TEST(SkinRenderer, LaterWindowCoversEarlierCompletelyMarginIncluded) {
     volmar::DesignDocument doc;
-    doc.Append(Item("a", 0, 0, 200, 100));
-    doc.Append(Item("b", 100, 50, 300, 150));
+    doc.Append(MakeWindow("a", 0, 0, 200, 100));
+    doc.Append(MakeWindow("b", 100, 50, 300, 150));
     QImage both = Canvas();
     volmar::DrawAllWindows(both, BuiltInLike(), doc, volmar::WindowLabelFont());
     // With the all-white frame the key leaves b's 2-pixel margin white over a's border.
@@ -125,7 +120,7 @@ TEST(SkinRenderer, LaterWindowCoversEarlierCompletelyMarginIncluded) {
 
 TEST(SkinRenderer, SmallestDrawableWindowHasMeetingCornersAndReducedBackground) {
     using C = PieceColours;
-    const QImage canvas = Drawn(Pieces(), Item("", 100, 100, 132, 132));
+    const QImage canvas = Drawn(Pieces(), MakeWindow("", 100, 100, 132, 132));
     EXPECT_EQ(canvas.pixel(100, 100), C::TopLeft);
     EXPECT_EQ(canvas.pixel(115, 109), C::TopLeft);
     EXPECT_EQ(canvas.pixel(116, 100), C::TopRight);
@@ -137,7 +132,7 @@ TEST(SkinRenderer, SmallestDrawableWindowHasMeetingCornersAndReducedBackground) 
     EXPECT_EQ(canvas.pixel(132, 131), kCanvasGreen);
 
     // With a white frame the 28 by 28 background shows: every 128/28th source pixel.
-    const QImage bare = Drawn(Coded().copy(0, 0, 128, 128), Item("", 100, 100, 132, 132));
+    const QImage bare = Drawn(Coded().copy(0, 0, 128, 128), MakeWindow("", 100, 100, 132, 132));
     const QRect label = LabelBox("", bare);
     for (int j = 0; j < 28; ++j)
         for (int i = 0; i < 28; ++i)
@@ -151,7 +146,7 @@ TEST(SkinRenderer, SmallestDrawableWindowHasMeetingCornersAndReducedBackground) 
 
 TEST(SkinRenderer, EdgesStretchOnlyTheSquareNextToTheCorner) {
     using C = PieceColours;
-    const QImage canvas = Drawn(Pieces(), Item("", 0, 0, 96, 80));
+    const QImage canvas = Drawn(Pieces(), MakeWindow("", 0, 0, 96, 80));
     EXPECT_EQ(canvas.pixel(0, 16), C::Left);
     EXPECT_EQ(canvas.pixel(15, 63), C::Left);
     EXPECT_EQ(canvas.pixel(0, 64), C::BottomLeft);
@@ -162,10 +157,10 @@ TEST(SkinRenderer, EdgesStretchOnlyTheSquareNextToTheCorner) {
     EXPECT_EQ(canvas.pixel(40, 79), C::Bottom);
 
     // A 64-pixel side edge shows each of the 16 source rows 16..31 four times.
-    const QImage coded = Drawn(Coded(), Item("", 0, 0, 40, 96));
+    const QImage coded = Drawn(Coded(), MakeWindow("", 0, 0, 40, 96));
     for (int k = 0; k < 64; ++k)
         ASSERT_EQ(coded.pixel(3, 16 + k), qRgb(131, 16 + k / 4, 9)) << k;
-    const QImage wide = Drawn(Coded(), Item("", 0, 0, 96, 40));
+    const QImage wide = Drawn(Coded(), MakeWindow("", 0, 0, 96, 40));
     for (int k = 0; k < 64; ++k)
         ASSERT_EQ(wide.pixel(16 + k, 37), qRgb(144 + k / 4, 48 + 13, 9)) << k;
 }
@@ -175,7 +170,7 @@ TEST(SkinRenderer, OpaqueKeyColourSkipsThatColourAndDrawsWhite) {
     FillRect(skin, QRect(133, 5, 54, 54), kRed);  // frame middle red, key pixel included
     FillRect(skin, QRect(128, 0, 64, 5), kWhite); // top border white
     FillRect(skin, QRect(64, 0, 1, 128), kRed);   // one red background column
-    const QImage canvas = Drawn(skin, Item("", 0, 0, 256, 128));
+    const QImage canvas = Drawn(skin, MakeWindow("", 0, 0, 256, 128));
     for (int y = 0; y < 128; ++y)
         for (int x = 0; x < 256; ++x)
             ASSERT_NE(canvas.pixel(x, y), kRed) << x << "," << y;
@@ -188,7 +183,7 @@ TEST(SkinRenderer, OpaqueKeyColourSkipsThatColourAndDrawsWhite) {
 
 TEST(SkinRenderer, KeyColourIsReadAtEveryCall) {
     QImage skin = BuiltInLike();
-    const TWindowItem item = Item("", 0, 0, 200, 100);
+    const TWindowItem item = MakeWindow("", 0, 0, 200, 100);
     EXPECT_EQ(Drawn(skin, item).pixel(100, 60), kPurple);
     skin.setPixel(144, 16, kPurple);
     EXPECT_EQ(Drawn(skin, item).pixel(100, 60), kWhite);
@@ -196,7 +191,7 @@ TEST(SkinRenderer, KeyColourIsReadAtEveryCall) {
 
 TEST(SkinRenderer, ChangedSkinPixelsShowAtTheNextDraw) {
     QImage skin = BuiltInLike();
-    const TWindowItem item = Item("", 0, 0, 200, 100);
+    const TWindowItem item = MakeWindow("", 0, 0, 200, 100);
     EXPECT_EQ(Drawn(skin, item).pixel(100, 60), kPurple);
     FillRect(skin, QRect(0, 0, 128, 128), kRed);
     EXPECT_EQ(Drawn(skin, item).pixel(100, 60), kRed);
@@ -209,12 +204,12 @@ TEST(SkinRenderer, LabelIsPrefixAloneForEmptyNameAndFollowsTheWindow) {
     ASSERT_FALSE(label.isNull());
     EXPECT_EQ(label.size(), LabelBox("", canvas).size());
     // Window partly above and left of the canvas: the label is still at (10, 10) of it.
-    canvas = Drawn(BuiltInLike(), Item("", -4, -6, 300, 100));
+    canvas = Drawn(BuiltInLike(), MakeWindow("", -4, -6, 300, 100));
     EXPECT_EQ(canvas.copy(6, 4, label.width(), label.height()), label);
 }
 
 TEST(SkinRenderer, LabelIsCutAtTheWindowEdge) {
-    const QImage canvas = Drawn(PlainFrame(), Item("a long window name", 0, 0, 40, 20));
+    const QImage canvas = Drawn(PlainFrame(), MakeWindow("a long window name", 0, 0, 40, 20));
     for (int y = 0; y < 480; ++y)
         for (int x = 40; x < 640; ++x)
             ASSERT_EQ(canvas.pixel(x, y), kCanvasGreen);
@@ -224,23 +219,23 @@ TEST(SkinRenderer, LabelIsCutAtTheWindowEdge) {
 
 TEST(SkinRenderer, VeryWideLabelShowsTheRightColumns) {
     const QString name = QString(3000, QLatin1Char('m')) + QStringLiteral("end");
-    ExpectSameAsReference(PlainFrame(), Item(name, -12000, 0, 700, 40));
-    ExpectSameAsReference(PlainFrame(), Item(name, 0, 0, 700, 40));
+    ExpectSameAsReference(PlainFrame(), MakeWindow(name, -12000, 0, 700, 40));
+    ExpectSameAsReference(PlainFrame(), MakeWindow(name, 0, 0, 700, 40));
 }
 
 TEST(SkinRenderer, SmallOrEmptySkinReadsWhiteOutsideIt) {
     // Empty skin: every read is white, so nothing but the white window and its label.
-    const QImage empty = Drawn(QImage(), Item("", 0, 0, 100, 60));
+    const QImage empty = Drawn(QImage(), MakeWindow("", 0, 0, 100, 60));
     EXPECT_EQ(empty.pixel(50, 40), kWhite);
     EXPECT_EQ(empty.pixel(99, 59), kWhite);
     EXPECT_EQ(empty.pixel(100, 59), kCanvasGreen);
     // A 64 by 64 skin: the background's outer part and the whole frame read white.
-    ExpectSameAsReference(Coded().copy(0, 0, 64, 64), Item("x", 20, 20, 220, 120));
-    ExpectSameAsReference(QImage(), Item("x", 20, 20, 220, 120));
+    ExpectSameAsReference(Coded().copy(0, 0, 64, 64), MakeWindow("x", 20, 20, 220, 120));
+    ExpectSameAsReference(QImage(), MakeWindow("x", 20, 20, 220, 120));
 }
 
 TEST(SkinRenderer, HugeWindowFromAHandEditedFileIsClippedCheaply) {
-    const QImage canvas = Drawn(BuiltInLike(), Item("", -2000000000, -5, 2000000000, 100));
+    const QImage canvas = Drawn(BuiltInLike(), MakeWindow("", -2000000000, -5, 2000000000, 100));
     EXPECT_EQ(canvas.pixel(0, 0), kPurple);
     EXPECT_EQ(canvas.pixel(639, 89), kPurple);
     EXPECT_EQ(canvas.pixel(320, 94), kPurple);
@@ -249,16 +244,16 @@ TEST(SkinRenderer, HugeWindowFromAHandEditedFileIsClippedCheaply) {
     EXPECT_EQ(canvas.pixel(320, 100), kCanvasGreen);
     // Edges whose width would overflow 32 bits.
     const QImage extreme =
-        Drawn(BuiltInLike(), Item("", INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX));
+        Drawn(BuiltInLike(), MakeWindow("", INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX));
     EXPECT_EQ(extreme.pixel(0, 0), kPurple);
     EXPECT_EQ(extreme.pixel(639, 479), kPurple);
 }
 
 TEST(SkinRenderer, ClipLimitsEveryPixelWritten) {
     QImage canvas = Canvas();
-    volmar::DrawWindow(canvas, BuiltInLike(), Item("", 0, 0, 200, 100), volmar::WindowLabelFont(),
-                       QRect(50, 20, 10, 10));
-    const QImage full = Drawn(BuiltInLike(), Item("", 0, 0, 200, 100));
+    volmar::DrawWindow(canvas, BuiltInLike(), MakeWindow("", 0, 0, 200, 100),
+                       volmar::WindowLabelFont(), QRect(50, 20, 10, 10));
+    const QImage full = Drawn(BuiltInLike(), MakeWindow("", 0, 0, 200, 100));
     for (int y = 0; y < 480; ++y)
         for (int x = 0; x < 640; ++x) {
             const bool inside = QRect(50, 20, 10, 10).contains(x, y);

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "document/WindowItem.h"
+
+#include <QString>
+
+namespace volmar::test {
+
+// A window definition with the given name and edges (right and bottom exclusive).
+inline TWindowItem MakeWindow(const QString& name, qint32 left, qint32 top, qint32 right,
+                              qint32 bottom, bool selected = false) {
+    TWindowItem window;
+    window.Name = name;
+    window.Left = left;
+    window.Top = top;
+    window.Right = right;
+    window.Bottom = bottom;
+    window.Selected = selected;
+    return window;
+}
+
+} // namespace volmar::test
