@@ -115,6 +115,10 @@ public:
     void SelectInsideRect(const volmar::CanvasRect& r);
     void AddWindowDefinition(const volmar::CanvasRect& r);
     void ClearDocument();
+    // Replaces the document with the project file at path, as Open does once
+    // its dialog has named the file. Raises volmar::VolmarError when the file
+    // cannot be read (also when it does not exist); the document is then empty.
+    void OpenProject(const QString& path);
     void ZOrderStep(bool toFront);
     void ZOrderToEnd(bool toFront);
 

@@ -35,18 +35,23 @@ void TMainForm::aacNewProjectExecute() {
     invalidateCanvas();
 }
 
-// The document is cleared before the file is read: a file that cannot be
-// read leaves an empty document without a current file.
+// A path typed into the dialog that names no existing file does nothing.
 void TMainForm::aacOpenProjectExecute() {
     const std::optional<QString> path = dialogs_.OpenProjectPath(this);
     if (!path || !QFileInfo::exists(*path))
         return;
+    OpenProject(*path);
+}
+
+// The document is cleared before the file is read: a file that cannot be
+// read leaves an empty document without a current file.
+void TMainForm::OpenProject(const QString& path) {
     ClearDocument();
-    for (const TWindowItem& item : volmar::ReadDefinitions(volmar::ReadProjectFileBytes(*path)))
+    for (const TWindowItem& item : volmar::ReadDefinitions(volmar::ReadProjectFileBytes(path)))
         document_.Append(item);
     invalidateCanvas();
-    currentFileName_ = *path;
-    setStatusText(0, StatusPath(*StatusPanels[0], *path));
+    currentFileName_ = path;
+    setStatusText(0, StatusPath(*StatusPanels[0], path));
     RebuildWindowSelector();
 }
 
