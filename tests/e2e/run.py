@@ -3,10 +3,14 @@
 Xvfb through xvfb-run), driven with xdotool, seen through screenshots, the
 clipboard and the files it writes.
 
-    xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" python3 tests/e2e/run.py --volmar build/volmar
+    xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" python3 tests/e2e/run.py --volmar build/volmar [SESSION...]
+
+Each session is one test_*.py module of this folder and stands on its own;
+without names every session runs. ctest runs each one as a test of its own.
 """
 
 import argparse
+import glob
 import os
 import shutil
 import signal
@@ -21,7 +25,11 @@ import context  # noqa: E402
 from editor import Editor  # noqa: E402
 
 TOOLS = ["xdotool", "import", "xclip"]
-SESSIONS = ["test_draw_save_close", "test_open_copy_code"]
+HERE = os.path.dirname(os.path.abspath(__file__))
+
+
+def all_sessions():
+    return sorted(os.path.basename(path)[:-3] for path in glob.glob(os.path.join(HERE, "test_*.py")))
 
 
 def parse_arguments():
@@ -29,14 +37,16 @@ def parse_arguments():
     parser.add_argument("--volmar", required=True, help="the volmar executable")
     parser.add_argument("--shots", help="keep a screenshot of every step, and the logs, in this folder")
     parser.add_argument("-k", dest="pattern", help="run only tests whose name holds this text")
+    parser.add_argument("sessions", nargs="*", metavar="SESSION",
+                        help="test_*.py modules to run (default: all of them)")
     return parser.parse_args()
 
 
-def load_tests(pattern):
+def load_tests(sessions, pattern):
     loader = unittest.TestLoader()
     if pattern:
         loader.testNamePatterns = [f"*{pattern}*"]
-    return unittest.TestSuite(loader.loadTestsFromName(name) for name in SESSIONS)
+    return unittest.TestSuite(loader.loadTestsFromName(name) for name in sessions)
 
 
 def main():
@@ -57,7 +67,8 @@ def main():
     # A stop request (ctest's time-out) still ends the editors.
     signal.signal(signal.SIGTERM, _interrupt)
     try:
-        suite = load_tests(args.pattern)
+        sessions = [name[:-3] if name.endswith(".py") else name for name in args.sessions]
+        suite = load_tests(sessions or all_sessions(), args.pattern)
         result = unittest.TextTestRunner(verbosity=2, stream=sys.stdout).run(suite)
     finally:
         for editor in list(Editor.running_editors):
@@ -72,7 +83,7 @@ def main():
         else:
             print(f"logs and screenshots of the failure are kept in {context.work_root}")
     print(f"e2e: {time.monotonic() - started:.1f} s")
-    return 0 if result.wasSuccessful() else 1
+    return 0 if passed else 1
 
 
 def _interrupt(signum, frame):
