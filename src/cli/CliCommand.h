@@ -38,6 +38,7 @@ QString UsageText();
 // The subcommands.
 int RunList(const QStringList& arguments);
 int RunCodegen(const QStringList& arguments);
+int RunCheck(const QStringList& arguments);
 int RunFormat(const QStringList& arguments);
 int RunRender(const QStringList& arguments);
 int RunSkin(const QStringList& arguments);

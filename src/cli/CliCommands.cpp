@@ -8,6 +8,8 @@ const std::vector<CliCommand>& CliCommands() {
          false, RunList},
         {"codegen", "FILE", "the Ruby code of the windows (code page 932, CR LF)", false,
          RunCodegen},
+        {"check", "FILE", "one line per problem of the generated code; exit status 1 if any", false,
+         RunCheck},
         {"format", "FILE [-o OUT]", "the document as the editor saves it, to OUT or stdout", false,
          RunFormat},
         {"render", "FILE -o OUT.png [--skin SKIN.png] [--settings INI]",
@@ -33,8 +35,8 @@ QString UsageText() {
                                                          QLatin1StringView(command.Synopsis));
         text += QStringLiteral("  %1  %2\n").arg(call, -22).arg(QString::fromUtf8(command.Summary));
     }
-    text += QStringLiteral("\nexit status: 0 success, 1 a file cannot be read or written, "
-                           "2 bad arguments\n");
+    text += QStringLiteral("\nexit status: 0 success, 1 a file cannot be read or written "
+                           "(check: or a problem was found), 2 bad arguments\n");
     return text;
 }
 

@@ -6,8 +6,6 @@ namespace volmar {
 
 namespace {
 
-constexpr qint64 kContentsInset = 32;
-
 void AppendBlock(QStringList& lines, const TWindowItem& item) {
     const QString variable = u'@' + item.Name;
     const qint64 width = qint64(item.Right) - item.Left;

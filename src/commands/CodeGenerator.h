@@ -10,6 +10,10 @@
 // use QtCore and the document only.
 namespace volmar {
 
+// A window's contents bitmap is this many pixels narrower and lower than the
+// window (16 pixels of frame on each side).
+inline constexpr qint64 kContentsInset = 32;
+
 // Seven lines per definition, back to front: "@name  = Window.new", its x, y,
 // width and height, its contents bitmap (32 pixels smaller on each axis), and
 // an empty line. Sizes are computed in 64 bits, so edges far apart give their

@@ -80,7 +80,7 @@ TEST_F(Cli, ListPrintsOneTabSeparatedLinePerWindow) {
 
 TEST_F(Cli, EmptyDocumentPrintsNothing) {
     const QString empty = Write("empty.rsform", QByteArray());
-    for (const char* command : {"list", "codegen", "format"}) {
+    for (const char* command : {"list", "codegen", "format", "check"}) {
         const Result result = RunCli({command, empty});
         EXPECT_EQ(result.Status, 0) << command;
         EXPECT_TRUE(result.Out.isEmpty()) << command;
@@ -92,6 +92,20 @@ TEST_F(Cli, CodegenPrintsTheCodeText) {
     EXPECT_EQ(result.Status, 0) << result.Err.toStdString();
     EXPECT_EQ(result.Out, volmar::GenerateCodeBytes(MessyDocument()));
     EXPECT_TRUE(result.Out.startsWith("@command  = Window.new\r\n@command.x = 0\r\n"));
+}
+
+TEST_F(Cli, CheckPrintsOneLinePerProblemAndFailsWhenThereIsAny) {
+    const Result clean = RunCli({"check", Write("a.rsform", kMessy)});
+    EXPECT_EQ(clean.Status, 0) << clean.Err.toStdString();
+    EXPECT_TRUE(clean.Out.isEmpty());
+
+    const Result found = RunCli({"check", Write("b.rsform", "[0]\r\nName=play time\r\nX=0\r\n"
+                                                            "Y=0\r\nR=100\r\nB=32\r\n")});
+    EXPECT_EQ(found.Status, 1);
+    EXPECT_EQ(found.Out, "window 0 \"play time\": the name contains a space\n"
+                         "window 0 \"play time\": height 32 leaves a contents bitmap 0 high "
+                         "(33 or more needed)\n");
+    EXPECT_TRUE(found.Err.isEmpty());
 }
 
 TEST_F(Cli, FormatWritesTheDocumentAsTheEditorSavesIt) {

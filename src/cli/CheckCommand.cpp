@@ -1,0 +1,20 @@
+#include "cli/CliArguments.h"
+#include "cli/CliCommand.h"
+#include "cli/CliIo.h"
+#include "commands/CodeCheck.h"
+#include "commands/CodeProblemText.h"
+
+namespace volmar::cli {
+
+// One line per problem of the generated code; exit status 1 when there is any.
+int RunCheck(const QStringList& arguments) {
+    const CliArguments parsed = ParseCliArguments(arguments, {}, 1, 1);
+    const std::vector<CodeProblem> problems = CheckCode(LoadDocument(parsed.Positional[0]));
+    QString text;
+    for (const CodeProblem& problem : problems)
+        text += EnglishProblemText(problem) + u'\n';
+    WriteStandardOutput(text.toUtf8());
+    return problems.empty() ? 0 : 1;
+}
+
+} // namespace volmar::cli
