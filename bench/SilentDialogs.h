@@ -17,6 +17,7 @@ public:
     QString AskWindowName(QWidget*) override { return {}; }
     bool Confirm(QWidget*, const QString&, const QString&) override { return true; }
     void ShowError(QWidget*, const QString&) override {}
+    void Inform(QWidget*, const QString&) override {}
     std::optional<QString> OpenProjectPath(QWidget*) override { return projectToOpen; }
     std::optional<QString> SaveProjectPath(QWidget*) override { return {}; }
     std::optional<QString> OpenPicturePath(QWidget*) override { return {}; }

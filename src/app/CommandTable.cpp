@@ -56,6 +56,8 @@ const CommandEntry kCommands[] = {
      Key(Qt::Key_F5), 13, &TMainForm::aacSelectPropertyExecute, false},
     {&TMainForm::aacCodeGen, "aacCodeGen", "コード生成", true, kNone, 2,
      &TMainForm::aacCodeGenExecute, false},
+    {&TMainForm::aacCheckCode, "aacCheckCode", "コードの確認", true, kNone, kNoImage,
+     &TMainForm::aacCheckCodeExecute, false},
     {&TMainForm::aacOption, "aacOption", "環境設定", true, kNone, 14, &TMainForm::aacOptionExecute,
      false},
     {&TMainForm::aacHelp, "aacHelp", "ヘルプを開く", true, Key(Qt::Key_F1), 11,

@@ -86,6 +86,7 @@ public:
     QAction* aacZFullTop = nullptr;
     QAction* aacSelectProperty = nullptr;
     QAction* aacCodeGen = nullptr;
+    QAction* aacCheckCode = nullptr;
     QAction* aacOption = nullptr;
     QAction* aacHelp = nullptr;
     QAction* MenuEnd = nullptr;
@@ -192,6 +193,7 @@ public Q_SLOTS:
     void aacZFullTopExecute();
     void aacSelectPropertyExecute();
     void aacCodeGenExecute();
+    void aacCheckCodeExecute();
     void aacOptionExecute();
     void aacHelpExecute();
     void MenuEndClick();

@@ -64,6 +64,7 @@ void TMainForm::BuildMainMenu() {
     tools->addAction(aacSelectProperty);
     tools->addSeparator();
     tools->addAction(aacCodeGen);
+    tools->addAction(aacCheckCode);
     tools->addSeparator();
     tools->addAction(aacOption);
 

@@ -1,10 +1,15 @@
-// The window property dialog and the code generator.
+// The window property dialog, the code generator and its check.
 #include "app/MainForm.h"
 
 #include "canvas/QxGrabSize.h"
+#include "commands/CodeCheck.h"
+#include "commands/FormCheck.h"
 #include "commands/FormCode.h"
 #include "commands/FormProperty.h"
 #include "dialogs/Dialogs.h"
+
+#include <QComboBox>
+#include <QSignalBlocker>
 
 namespace {
 
@@ -37,4 +42,28 @@ void TMainForm::aacCodeGenExecute() {
     TCodeForm form(this);
     form.Fill(document_);
     dialogs_.Exec(form);
+}
+
+// Lists what makes the generated code wrong; a picked line selects its window
+// as the window selector would.
+void TMainForm::aacCheckCodeExecute() {
+    const std::vector<volmar::CodeProblem> problems = volmar::CheckCode(document_);
+    if (problems.empty()) {
+        dialogs_.Inform(this, QStringLiteral("問題は見つかりませんでした。"));
+        return;
+    }
+    TCheckForm form(this);
+    form.Fill(problems);
+    if (dialogs_.Exec(form) != QDialog::Accepted)
+        return;
+    const int index = form.ChosenIndex();
+    if (index < 0 || index >= WindowSelector->count())
+        return;
+    {
+        const QSignalBlocker blocker(WindowSelector);
+        WindowSelector->setCurrentIndex(index);
+    }
+    WindowSelectorChange();
+    SyncWindowSelector();
+    invalidateCanvas();
 }

@@ -25,6 +25,8 @@ public:
     // The standard error box: title "VOLMAR", stop icon, OK. The message is
     // given as raised; the box applies the full-stop rule itself.
     virtual void ShowError(QWidget* parent, const QString& message) = 0;
+    // An information box: title "VOLMAR", information icon, OK.
+    virtual void Inform(QWidget* parent, const QString& text) = 0;
     // File dialogs; no value when the user cancels.
     virtual std::optional<QString> OpenProjectPath(QWidget* parent) = 0;
     virtual std::optional<QString> SaveProjectPath(QWidget* parent) = 0;

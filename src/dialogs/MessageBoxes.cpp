@@ -21,14 +21,27 @@ std::unique_ptr<QMessageBox> MakeConfirmBox(QWidget* parent, const QString& capt
     return box;
 }
 
-std::unique_ptr<QMessageBox> MakeErrorBox(QWidget* parent, const QString& message) {
-    auto box = std::make_unique<QMessageBox>(QMessageBox::Critical, QStringLiteral("VOLMAR"),
-                                             DisplayText(StandardErrorText(message)),
+namespace {
+
+// A box of the program's title with one "OK" button, which Escape presses too.
+std::unique_ptr<QMessageBox> MakeOkBox(QWidget* parent, QMessageBox::Icon icon,
+                                       const QString& text) {
+    auto box = std::make_unique<QMessageBox>(icon, QStringLiteral("VOLMAR"), DisplayText(text),
                                              QMessageBox::NoButton, parent);
     QPushButton* ok = box->addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box->setDefaultButton(ok);
     box->setEscapeButton(ok);
     return box;
+}
+
+} // namespace
+
+std::unique_ptr<QMessageBox> MakeErrorBox(QWidget* parent, const QString& message) {
+    return MakeOkBox(parent, QMessageBox::Critical, StandardErrorText(message));
+}
+
+std::unique_ptr<QMessageBox> MakeInformationBox(QWidget* parent, const QString& text) {
+    return MakeOkBox(parent, QMessageBox::Information, text);
 }
 
 } // namespace volmar

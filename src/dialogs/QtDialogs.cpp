@@ -38,6 +38,10 @@ void QtDialogs::ShowError(QWidget* parent, const QString& message) {
     MakeErrorBox(parent, message)->exec();
 }
 
+void QtDialogs::Inform(QWidget* parent, const QString& text) {
+    MakeInformationBox(parent, text)->exec();
+}
+
 std::optional<QString> QtDialogs::OpenProjectPath(QWidget* parent) {
     ProjectFileDialog dialog(parent, QFileDialog::AcceptOpen);
     return ChosenFile(dialog);

@@ -11,6 +11,7 @@ public:
     QString AskWindowName(QWidget* parent) override;
     bool Confirm(QWidget* parent, const QString& caption, const QString& text) override;
     void ShowError(QWidget* parent, const QString& message) override;
+    void Inform(QWidget* parent, const QString& text) override;
     std::optional<QString> OpenProjectPath(QWidget* parent) override;
     std::optional<QString> SaveProjectPath(QWidget* parent) override;
     std::optional<QString> OpenPicturePath(QWidget* parent) override;

@@ -55,6 +55,7 @@ TEST_F(CommandsTest, CommandsCarryCaptionShortcutAndImage) {
         {"aacZFullTop", "最前面に移動", "", true},
         {"aacSelectProperty", "ウインドウのプロパティ", "F5", true},
         {"aacCodeGen", "コード生成", "", true},
+        {"aacCheckCode", "コードの確認", "", false},
         {"aacOption", "環境設定", "", true},
         {"aacHelp", "ヘルプを開く", "F1", true},
     };
@@ -80,7 +81,7 @@ TEST_F(CommandsTest, MainMenuHasItsEntriesInOrder) {
                              "編集(&E): aacCopy aacCut aacPaste aacDelete - aacSelectAll - "
                              "aacViewGridLine aacSnapViewGrid aacViewruler - aacSkinChange - "
                              ">Zオーダー(aacZBack aacZTop - aacZFullBack aacZFullTop)\n"
-                             "ツール(&T): aacSelectProperty - aacCodeGen - aacOption\n"
+                             "ツール(&T): aacSelectProperty - aacCodeGen aacCheckCode - aacOption\n"
                              "ヘルプ(&H): aacHelp MenuVersion"));
     EXPECT_EQ(form->MenuEnd->text(), QStringLiteral("終了"));
     EXPECT_EQ(form->MenuVersion->text(), QStringLiteral("バージョン情報"));
@@ -161,9 +162,9 @@ TEST_F(CommandsTest, EnablingFollowsTheSelection) {
     Select({});
     EXPECT_EQ(state(), QStringLiteral("00000 000"));
 
-    for (QAction* always :
-         {form->aacNewProject, form->aacOpenProject, form->aacSaveProject, form->aacPaste,
-          form->aacSelectAll, form->aacSkinChange, form->aacCodeGen, form->aacOption})
+    for (QAction* always : {form->aacNewProject, form->aacOpenProject, form->aacSaveProject,
+                            form->aacPaste, form->aacSelectAll, form->aacSkinChange,
+                            form->aacCodeGen, form->aacCheckCode, form->aacOption})
         EXPECT_TRUE(always->isEnabled()) << always->objectName().toStdString();
 }
 

@@ -59,13 +59,26 @@ TEST(MessageBoxesTest, ConfirmBoxHasWarningIconAndOwnCaptions) {
     EXPECT_EQ(box->escapeButton()->text(), QStringLiteral("キャンセル"));
 }
 
-TEST(MessageBoxesTest, ErrorBoxAppliesTheFullStopRule) {
-    const auto box = MakeErrorBox(nullptr, QStringLiteral("(crc error)"));
-    EXPECT_EQ(box->windowTitle(), QStringLiteral("VOLMAR"));
-    EXPECT_EQ(box->icon(), QMessageBox::Critical);
-    EXPECT_EQ(box->text(), QStringLiteral("(crc error)."));
-    ASSERT_EQ(box->buttons().size(), 1);
-    EXPECT_EQ(box->buttons().front()->text(), QStringLiteral("OK"));
+TEST(MessageBoxesTest, ErrorAndInformationBoxesHaveTheTitleAndOneOkButton) {
+    const struct {
+        std::unique_ptr<QMessageBox> box;
+        QMessageBox::Icon icon;
+        QString text;
+    } cases[] = {
+        // Only the error box applies the full-stop rule.
+        {MakeErrorBox(nullptr, QStringLiteral("(crc error)")), QMessageBox::Critical,
+         QStringLiteral("(crc error).")},
+        {MakeInformationBox(nullptr, QStringLiteral("(none)")), QMessageBox::Information,
+         QStringLiteral("(none)")},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.box->windowTitle(), QStringLiteral("VOLMAR"));
+        EXPECT_EQ(c.box->icon(), c.icon);
+        EXPECT_EQ(c.box->text(), c.text);
+        ASSERT_EQ(c.box->buttons().size(), 1);
+        EXPECT_EQ(c.box->buttons().front()->text(), QStringLiteral("OK"));
+        EXPECT_EQ(c.box->escapeButton(), c.box->buttons().front());
+    }
 }
 
 TEST(ProjectFileDialogTest, BareNamesGetTheProjectExtension) {

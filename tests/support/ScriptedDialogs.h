@@ -25,9 +25,10 @@ public:
     // (QDialog::Accepted or QDialog::Rejected).
     std::deque<std::function<int(QDialog&)>> forms;
 
-    QStringList asked;  // captions of confirmations, "name", "open", ...
-    QStringList errors; // messages given to ShowError
-    QStringList urls;   // addresses opened
+    QStringList asked;    // captions of confirmations, "name", "open", ...
+    QStringList errors;   // messages given to ShowError
+    QStringList informed; // texts given to Inform
+    QStringList urls;     // addresses opened
 
     QString AskWindowName(QWidget*) override {
         asked << QStringLiteral("name");
@@ -38,6 +39,10 @@ public:
         return take(confirms, false);
     }
     void ShowError(QWidget*, const QString& message) override { errors << message; }
+    void Inform(QWidget*, const QString& text) override {
+        asked << QStringLiteral("inform");
+        informed << text;
+    }
     std::optional<QString> OpenProjectPath(QWidget*) override {
         asked << QStringLiteral("open");
         return take(openPaths, std::optional<QString>());
