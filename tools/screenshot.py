@@ -83,6 +83,9 @@ def take(args, work_root):
     shutil.copyfile(args.layout, layout)
     windows = read_layout(layout)
     chosen = select(windows, args.select)
+    # The expected canvas comes from volmar-cli beside the editor.
+    context.executable = os.path.abspath(args.volmar)
+    context.work_root = work_root
     home = UserHome(work_root)
     shots = context.Shots(os.path.join(work_root, "shots"), record=False)
     editor = Editor(os.path.abspath(args.volmar), home, os.path.join(work_root, "volmar.log"), shots)

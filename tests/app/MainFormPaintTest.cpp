@@ -1,5 +1,6 @@
 #include "app/MainFormFixture.h"
 #include "app/PaintBox.h"
+#include "render/SkinLoader.h"
 
 #include <QAction>
 #include <QFile>
@@ -31,7 +32,10 @@ protected:
 
 constexpr QRgb kBlack = 0x000000;
 constexpr QRgb kWhite = 0xFFFFFF;
-constexpr QRgb kSkinBorder = 0x6FAFFF; // (111, 175, 255) of the built-in skin
+// The outermost row of the built-in skin's top edge piece.
+QRgb SkinEdge() {
+    return volmar::LoadBuiltInSkin().pixel(150, 0) & 0xFFFFFF;
+}
 constexpr QRgb kBlue = 0x0000FF;
 constexpr QRgb kRed = 0xFF0000;
 
@@ -41,13 +45,13 @@ TEST_F(PaintTest, CanvasShowsBackgroundGridAndWindows) {
     EXPECT_EQ(CanvasPixel(5, 5), kBlack);
 
     Add(QStringLiteral("a"), 100, 50, 300, 150);
-    EXPECT_EQ(CanvasPixel(100, 50), kSkinBorder);
-    EXPECT_EQ(CanvasPixel(299, 149), kSkinBorder);
+    EXPECT_EQ(CanvasPixel(200, 50), SkinEdge());
+    EXPECT_EQ(CanvasPixel(101, 50), kWhite) << "outside the rounded corner: the white margin";
 
     form->setCanvasColor(0x0000FF); // red, 0x00BBGGRR
     form->aacViewGridLine->trigger();
     EXPECT_EQ(CanvasPixel(0, 0), kRed);
-    EXPECT_EQ(CanvasPixel(100, 50), kSkinBorder);
+    EXPECT_EQ(CanvasPixel(200, 50), SkinEdge());
 }
 
 TEST_F(PaintTest, RulersShowThePointerAndTheSelectedWindow) {

@@ -1,22 +1,28 @@
 """The design canvas as seen on the screen, and what it should show.
 
 The canvas is 640 by 480 pixels, black with a white dot every 10 pixels
-starting at its own (0, 0). Windows are drawn with the built-in skin: a
-5-pixel light blue border around a purple interior, and a label at (10, 10)
-inside the window. A selected window carries a grab-handle frame, 5 pixels
-taller than the window, with a one-pixel outline 2 pixels inside its edge and
-eight 5-by-5 handle squares.
+starting at its own (0, 0). Windows are drawn with the built-in skin, as
+`volmar-cli render` paints them (the renderer is tested on its own), and a
+label at (10, 10) inside the window, whose glyphs are not predicted. A
+selected window carries a grab-handle frame, 5 pixels taller than the
+window, with a one-pixel outline 2 pixels inside its edge and eight 5-by-5
+handle squares.
 """
 
+import os
+import subprocess
+import tempfile
 from dataclasses import dataclass
+
+import context
+import document
+from image import parse_ppm
 
 WIDTH, HEIGHT = 640, 480
 GRID = 10
 BACKGROUND = (0, 0, 0)
 DOT = (255, 255, 255)
-BORDER = (111, 175, 255)
-INTERIOR = (128, 0, 128)
-BORDER_WIDTH = 5
+BORDER_WIDTH = 5  # the label is looked for this far inside the right and bottom edges
 HANDLE = (255, 0, 0)
 MULTI_SELECT = (255, 255, 255)
 HANDLE_SIZE = 5
@@ -80,35 +86,58 @@ def rulers_shown(image, origin):
     return strip != b"\xff" * len(strip)
 
 
+_rendered = {}
+
+
+def rendered(windows):
+    """The canvas volmar-cli paints for `windows` (back to front) with the
+    editor's default look, as an Image; kept for the next call."""
+    key = tuple((w.name, w.left, w.top, w.right, w.bottom) for w in windows)
+    if key not in _rendered:
+        cli = os.path.join(os.path.dirname(os.path.abspath(context.executable)), "volmar-cli")
+        with tempfile.TemporaryDirectory(dir=context.work_root) as folder:
+            layout = os.path.join(folder, "layout.rsform")
+            with open(layout, "wb") as f:
+                f.write(document.form_text(windows))
+            png = os.path.join(folder, "canvas.png")
+            subprocess.run([cli, "render", layout, "-o", png], check=True, timeout=60,
+                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            ppm = subprocess.run(["convert", png, "-depth", "8", "ppm:-"], check=True,
+                                 timeout=60, stdout=subprocess.PIPE).stdout
+        _rendered[key] = parse_ppm(ppm)
+    return _rendered[key]
+
+
 class _Picture:
     """Expected colours of the canvas, row by row, plus a mask of pixels
     whose colour is not predicted (the name labels)."""
 
-    def __init__(self):
-        plain = bytes(BACKGROUND) * WIDTH
-        dotted = bytearray(plain)
-        for x in range(0, WIDTH, GRID):
-            dotted[x * 3:x * 3 + 3] = bytes(DOT)
-        self.rows = [bytearray(dotted if y % GRID == 0 else plain) for y in range(HEIGHT)]
+    def __init__(self, windows):
+        image = rendered(windows)
+        self.rows = [bytearray(image.row(y, 0, WIDTH)) for y in range(HEIGHT)]
         self.masks = [bytearray(WIDTH) for _ in range(HEIGHT)]
+        for w in windows:
+            self.mask(w.left, w.top, w.right, w.bottom, False)  # it covers earlier labels
+            self.mask(*w.label_box(), True)
 
-    def fill(self, left, top, right, bottom, colour, masked=False):
+    def mask(self, left, top, right, bottom, masked):
+        left, right = max(left, 0), min(right, WIDTH)
+        top, bottom = max(top, 0), min(bottom, HEIGHT)
+        if left >= right:
+            return
+        flag = (b"\x01" if masked else b"\x00") * (right - left)
+        for y in range(top, bottom):
+            self.masks[y][left:right] = flag
+
+    def fill(self, left, top, right, bottom, colour):
+        self.mask(left, top, right, bottom, False)
         left, right = max(left, 0), min(right, WIDTH)
         top, bottom = max(top, 0), min(bottom, HEIGHT)
         if left >= right:
             return
         span = bytes(colour) * (right - left)
-        flag = (b"\x01" if masked else b"\x00") * (right - left)
         for y in range(top, bottom):
             self.rows[y][left * 3:right * 3] = span
-            self.masks[y][left:right] = flag
-
-    def window(self, w):
-        b = BORDER_WIDTH
-        self.fill(w.left, w.top, w.right, w.bottom, BORDER)
-        self.fill(w.left + b, w.top + b, w.right - b, w.bottom - b, INTERIOR)
-        l, t, r, bottom = w.label_box()
-        self.fill(l, t, r, bottom, INTERIOR, masked=True)
 
     def frame(self, w, colour, corners_only):
         """The grab-handle frame of a selected window: all eight handles when
@@ -140,8 +169,9 @@ def _runs(mask):
 
 
 def _label_is_drawn(image, origin, w, later):
-    """A label needs both its white box and dark glyphs. Only checked when no
-    later window covers the label's place."""
+    """A label needs both its white box and dark grey glyphs (the skin's
+    blues do not count). Only checked when no later window covers the
+    label's place."""
     l, t, r, b = w.label_box()
     if any(o.left < r and l < o.right and o.top < b and t < o.bottom for o in later):
         return True
@@ -150,18 +180,16 @@ def _label_is_drawn(image, origin, w, later):
     for y in range(max(t, 0), min(b, HEIGHT)):
         row = image.row(oy + y, ox + max(l, 0), ox + min(r, WIDTH))
         for i in range(0, len(row), 3):
-            total = row[i] + row[i + 1] + row[i + 2]
-            white += total == 765
-            dark += total < 240
+            px = row[i:i + 3]
+            white += px == b"\xff\xff\xff"
+            dark += max(px) < 100 and max(px) - min(px) < 24
     return white >= 40 and dark >= 10
 
 
 def compare(image, origin, windows):
     """None when the canvas at `origin` shows exactly `windows` (in z-order,
     back to front); otherwise a description of the first differences."""
-    picture = _Picture()
-    for w in windows:
-        picture.window(w)
+    picture = _Picture(windows)
     selected = [w for w in windows if w.selected]
     for w in selected:
         if len(selected) == 1:

@@ -16,8 +16,7 @@ QImage Painted(const EditorDisplayState& state, const volmar::DesignDocument& do
                const QRect& clip = QRect()) {
     QImage canvas(640, 480, QImage::Format_RGB32);
     canvas.fill(0xFF123456u);
-    volmar::PaintCanvas(canvas, state, testskins::BuiltInLike(), doc, volmar::WindowLabelFont(),
-                        clip);
+    volmar::PaintCanvas(canvas, state, testskins::FlatSkin(), doc, volmar::WindowLabelFont(), clip);
     return canvas;
 }
 
@@ -102,7 +101,7 @@ TEST(CanvasPainter, WindowsCoverGridInDocumentOrder) {
         for (int x = 0; x < 640; x += 10)
             expected.setPixel(x, y, kWhiteDot);
     for (const auto& item : doc)
-        volmar::DrawWindow(expected, testskins::BuiltInLike(), *item, volmar::WindowLabelFont());
+        volmar::DrawWindow(expected, testskins::FlatSkin(), *item, volmar::WindowLabelFont());
     EXPECT_EQ(Painted({}, doc), expected);
     EXPECT_EQ(Painted({}, doc).pixel(100, 50), testskins::kLightBlue); // front's left border
 }

@@ -14,13 +14,6 @@ using volmar::LoadSkin;
 
 namespace {
 
-QRgb BuiltInColour(int x, int y) {
-    if (x < 128)
-        return qRgb(128, 0, 128);
-    const bool border = x <= 132 || x >= 187 || y <= 4 || y >= 59;
-    return y < 64 && border ? qRgb(111, 175, 255) : qRgb(255, 255, 255);
-}
-
 std::string Failure(const QString& path) {
     try {
         LoadSkin(path);
@@ -52,14 +45,36 @@ QByteArray RgbaRow(const std::vector<std::array<uint, 4>>& pixels, PngOptions op
 
 } // namespace
 
-TEST(BuiltInSkin, HasTheBackgroundAndFrameColours) {
+TEST(BuiltInSkin, HasAGradientBackgroundAndARoundedFrameAroundATransparentMiddle) {
     const QImage skin = volmar::LoadBuiltInSkin();
     ASSERT_EQ(skin.size(), QSize(192, 128));
     EXPECT_EQ(skin.format(), QImage::Format_RGB32);
-    for (int y = 0; y < 128; ++y)
-        for (int x = 0; x < 192; ++x)
-            ASSERT_EQ(skin.pixel(x, y), BuiltInColour(x, y)) << x << "," << y;
-    EXPECT_EQ(skin.pixel(144, 16), qRgb(255, 255, 255));
+    const QRgb white = qRgb(255, 255, 255);
+    // Background: each row one deep blue, darker from top to bottom.
+    for (int y = 0; y < 128; ++y) {
+        const QRgb row = skin.pixel(0, y);
+        for (int x = 1; x < 128; ++x)
+            ASSERT_EQ(skin.pixel(x, y), row) << x << "," << y;
+        EXPECT_GT(qBlue(row), 2 * std::max(qRed(row), qGreen(row))) << y;
+        if (y > 0) {
+            EXPECT_LE(qBlue(row), qBlue(skin.pixel(0, y - 1))) << y;
+        }
+    }
+    EXPECT_GT(qBlue(skin.pixel(0, 0)), qBlue(skin.pixel(0, 127)) + 60);
+    // Frame: the key pixel and the middle are transparent, so white; the
+    // outer corner pixels lie outside the rounding; the border itself is light
+    // but never white, which the renderer would key out.
+    EXPECT_EQ(skin.pixel(144, 16), white);
+    EXPECT_EQ(skin.pixel(160, 32), white);
+    for (const QPoint corner : {QPoint(128, 0), QPoint(191, 0), QPoint(128, 63), QPoint(191, 63)})
+        EXPECT_EQ(skin.pixel(corner), white) << corner.x() << "," << corner.y();
+    for (const QPoint edge : {QPoint(150, 0), QPoint(150, 1), QPoint(128, 20), QPoint(129, 20),
+                              QPoint(150, 63), QPoint(191, 20)}) {
+        const QRgb p = skin.pixel(edge);
+        EXPECT_NE(p, white) << edge.x() << "," << edge.y();
+        EXPECT_GT(qGray(p), 140) << edge.x() << "," << edge.y();
+    }
+    EXPECT_GT(qGray(skin.pixel(150, 1)), qGray(skin.pixel(150, 62))) << "lit from the top";
 }
 
 TEST(BuiltInSkin, MissingResourceHasItsMessage) {

@@ -53,7 +53,7 @@ void ExpectSameAsReference(const QImage& skin, const TWindowItem& item) {
 
 TEST(SkinRenderer, WorkedExampleShowsBorderInteriorAndLabel) {
     const TWindowItem item = MakeWindow(QStringLiteral("command"), 50, 60, 250, 160);
-    const QImage canvas = Drawn(BuiltInLike(), item);
+    const QImage canvas = Drawn(FlatSkin(), item);
     const QRect label = LabelBox(item.Name, canvas).translated(50, 60);
     int black = 0;
     for (int y = 0; y < 480; ++y)
@@ -72,9 +72,34 @@ TEST(SkinRenderer, WorkedExampleShowsBorderInteriorAndLabel) {
     EXPECT_GT(black, 20);
 }
 
-TEST(SkinRenderer, BuiltInSkinDrawsTheWorkedExample) {
-    const TWindowItem item = MakeWindow(QStringLiteral("command"), 50, 60, 250, 160);
-    EXPECT_EQ(Drawn(volmar::LoadBuiltInSkin(), item), Drawn(BuiltInLike(), item));
+// Small and large, the built-in skin gives a light frame that covers the
+// white margin along every side, white only outside the rounded corners,
+// and a blue interior that darkens from top to bottom.
+TEST(SkinRenderer, BuiltInSkinDrawsALightFrameAroundABlueGradient) {
+    const QImage skin = volmar::LoadBuiltInSkin();
+    for (const QSize size : {QSize(40, 40), QSize(200, 100), QSize(640, 480), QSize(100, 300)}) {
+        const int w = size.width(), h = size.height();
+        const QImage canvas = Drawn(skin, MakeWindow(QString(), 0, 0, w, h), Canvas());
+        const auto at = [&](int x, int y) { return canvas.pixel(x, y); };
+        const std::string where = std::to_string(w) + "x" + std::to_string(h);
+        for (const QPoint p : {QPoint(w / 2, 0), QPoint(w / 2, 1), QPoint(w / 2, h - 1),
+                               QPoint(0, h / 2 + 8), QPoint(1, h / 2 + 8), QPoint(w - 1, h - 12)}) {
+            EXPECT_NE(at(p.x(), p.y()), kWhite) << where << " " << p.x() << "," << p.y();
+            EXPECT_GT(qGray(at(p.x(), p.y())), 140) << where << " " << p.x() << "," << p.y();
+        }
+        for (const QPoint p :
+             {QPoint(0, 0), QPoint(w - 1, 0), QPoint(0, h - 1), QPoint(w - 1, h - 1)})
+            EXPECT_EQ(at(p.x(), p.y()), kWhite) << where << " " << p.x() << "," << p.y();
+        QRgb above = at(w / 2, 8);
+        EXPECT_GT(qBlue(above), 2 * std::max(qRed(above), qGreen(above))) << where;
+        for (int y = 28; y < h - 8; ++y) { // below the label
+            const QRgb p = at(w - 9, y);
+            EXPECT_EQ(at(w - 20, y), p) << where << " row " << y << " is one colour";
+            EXPECT_LE(qBlue(p), qBlue(above)) << where << " row " << y;
+            above = p;
+        }
+        EXPECT_LT(qBlue(at(w - 9, h - 9)), qBlue(at(w - 9, 8))) << where;
+    }
 }
 
 TEST(SkinRenderer, MatchesLiteralCompositionForManySizesAndPlaces) {
@@ -104,7 +129,7 @@ TEST(SkinRenderer, LaterWindowCoversEarlierCompletelyMarginIncluded) {
     doc.Append(MakeWindow("a", 0, 0, 200, 100));
     doc.Append(MakeWindow("b", 100, 50, 300, 150));
     QImage both = Canvas();
-    volmar::DrawAllWindows(both, BuiltInLike(), doc, volmar::WindowLabelFont());
+    volmar::DrawAllWindows(both, FlatSkin(), doc, volmar::WindowLabelFont());
     // With the all-white frame the key leaves b's 2-pixel margin white over a's border.
     QImage plain = Canvas();
     volmar::DrawAllWindows(plain, PlainFrame(), doc, volmar::WindowLabelFont());
@@ -166,7 +191,7 @@ TEST(SkinRenderer, EdgesStretchOnlyTheSquareNextToTheCorner) {
 }
 
 TEST(SkinRenderer, OpaqueKeyColourSkipsThatColourAndDrawsWhite) {
-    QImage skin = BuiltInLike();
+    QImage skin = FlatSkin();
     FillRect(skin, QRect(133, 5, 54, 54), kRed);  // frame middle red, key pixel included
     FillRect(skin, QRect(128, 0, 64, 5), kWhite); // top border white
     FillRect(skin, QRect(64, 0, 1, 128), kRed);   // one red background column
@@ -182,7 +207,7 @@ TEST(SkinRenderer, OpaqueKeyColourSkipsThatColourAndDrawsWhite) {
 }
 
 TEST(SkinRenderer, KeyColourIsReadAtEveryCall) {
-    QImage skin = BuiltInLike();
+    QImage skin = FlatSkin();
     const TWindowItem item = MakeWindow("", 0, 0, 200, 100);
     EXPECT_EQ(Drawn(skin, item).pixel(100, 60), kPurple);
     skin.setPixel(144, 16, kPurple);
@@ -190,7 +215,7 @@ TEST(SkinRenderer, KeyColourIsReadAtEveryCall) {
 }
 
 TEST(SkinRenderer, ChangedSkinPixelsShowAtTheNextDraw) {
-    QImage skin = BuiltInLike();
+    QImage skin = FlatSkin();
     const TWindowItem item = MakeWindow("", 0, 0, 200, 100);
     EXPECT_EQ(Drawn(skin, item).pixel(100, 60), kPurple);
     FillRect(skin, QRect(0, 0, 128, 128), kRed);
@@ -204,7 +229,7 @@ TEST(SkinRenderer, LabelIsPrefixAloneForEmptyNameAndFollowsTheWindow) {
     ASSERT_FALSE(label.isNull());
     EXPECT_EQ(label.size(), LabelBox("", canvas).size());
     // Window partly above and left of the canvas: the label is still at (10, 10) of it.
-    canvas = Drawn(BuiltInLike(), MakeWindow("", -4, -6, 300, 100));
+    canvas = Drawn(FlatSkin(), MakeWindow("", -4, -6, 300, 100));
     EXPECT_EQ(canvas.copy(6, 4, label.width(), label.height()), label);
 }
 
@@ -235,7 +260,7 @@ TEST(SkinRenderer, SmallOrEmptySkinReadsWhiteOutsideIt) {
 }
 
 TEST(SkinRenderer, HugeWindowFromAHandEditedFileIsClippedCheaply) {
-    const QImage canvas = Drawn(BuiltInLike(), MakeWindow("", -2000000000, -5, 2000000000, 100));
+    const QImage canvas = Drawn(FlatSkin(), MakeWindow("", -2000000000, -5, 2000000000, 100));
     EXPECT_EQ(canvas.pixel(0, 0), kPurple);
     EXPECT_EQ(canvas.pixel(639, 89), kPurple);
     EXPECT_EQ(canvas.pixel(320, 94), kPurple);
@@ -244,16 +269,16 @@ TEST(SkinRenderer, HugeWindowFromAHandEditedFileIsClippedCheaply) {
     EXPECT_EQ(canvas.pixel(320, 100), kCanvasGreen);
     // Edges whose width would overflow 32 bits.
     const QImage extreme =
-        Drawn(BuiltInLike(), MakeWindow("", INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX));
+        Drawn(FlatSkin(), MakeWindow("", INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX));
     EXPECT_EQ(extreme.pixel(0, 0), kPurple);
     EXPECT_EQ(extreme.pixel(639, 479), kPurple);
 }
 
 TEST(SkinRenderer, ClipLimitsEveryPixelWritten) {
     QImage canvas = Canvas();
-    volmar::DrawWindow(canvas, BuiltInLike(), MakeWindow("", 0, 0, 200, 100),
+    volmar::DrawWindow(canvas, FlatSkin(), MakeWindow("", 0, 0, 200, 100),
                        volmar::WindowLabelFont(), QRect(50, 20, 10, 10));
-    const QImage full = Drawn(BuiltInLike(), MakeWindow("", 0, 0, 200, 100));
+    const QImage full = Drawn(FlatSkin(), MakeWindow("", 0, 0, 200, 100));
     for (int y = 0; y < 480; ++y)
         for (int x = 0; x < 640; ++x) {
             const bool inside = QRect(50, 20, 10, 10).contains(x, y);

@@ -3,7 +3,7 @@
 #include <QImage>
 #include <QRect>
 
-// Skin images made in test code, laid out like the built-in skin.
+// Skin images made in test code, in the layout of a window skin.
 namespace testskins {
 
 inline constexpr QRgb kPurple = 0xFF800080u;    // (128,0,128)
@@ -19,8 +19,9 @@ inline void FillRect(QImage& image, const QRect& r, QRgb colour) {
 }
 
 // Background (0,0,128,128) purple; frame area (128,0,192,64) white with a
-// 5-pixel light blue border on its four outer sides; the rest white.
-inline QImage BuiltInLike() {
+// 5-pixel light blue border on its four outer sides; the rest white. Windows
+// show a light blue border around a purple interior.
+inline QImage FlatSkin() {
     QImage skin(192, 128, QImage::Format_RGB32);
     skin.fill(kWhite);
     FillRect(skin, QRect(0, 0, 128, 128), kPurple);
