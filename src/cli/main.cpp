@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 
 #include <algorithm>
+#include <csignal>
 #include <cstdio>
 #include <memory>
 
@@ -50,6 +51,11 @@ int Run(const CliCommand& command, const QStringList& arguments) {
 
 // volmar-cli COMMAND ARGUMENTS...: the editor's document code without a window.
 int main(int argc, char** argv) {
+#ifdef SIGXFSZ
+    // A write past the file-size limit then fails with EFBIG and is reported
+    // like any failed write, instead of ending the process.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 

@@ -8,6 +8,11 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <functional>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
 using volmar::DesignDocument;
 
 // volmar-cli run end to end as its own process. ctest names it in VOLMAR_CLI;
@@ -21,8 +26,11 @@ struct Result {
     QByteArray Err;
 };
 
-Result RunCli(const QStringList& arguments) {
+// inChild runs in the new process just before volmar-cli starts there.
+Result RunCli(const QStringList& arguments, const std::function<void()>& inChild = {}) {
     QProcess process;
+    if (inChild)
+        process.setChildProcessModifier(inChild);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove(QStringLiteral("QT_QPA_PLATFORM")); // it must choose one itself
     environment.remove(QStringLiteral("DISPLAY"));
@@ -140,6 +148,39 @@ TEST_F(Cli, UnreadableFilesGiveTheEditorsMessage) {
         RunCli({"format", Write("a.rsform", kMessy), "-o", Path("no/such/folder.rsform")});
     EXPECT_EQ(unwritable.Status, 1);
     EXPECT_TRUE(QString::fromUtf8(unwritable.Err).contains(QStringLiteral("を作成できません。")));
+}
+
+// A device, pipe or socket given as output would be destroyed by a replace.
+TEST_F(Cli, OutputsThatAreNotRegularFilesAreRefused) {
+    const QString in = Write("a.rsform", kMessy);
+    const QString fifo = Path("fifo");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+    for (const QStringList& arguments :
+         {QStringList{"format", in, "-o", fifo}, QStringList{"render", in, "-o", fifo},
+          QStringList{"skin", "-o", fifo}}) {
+        const Result result = RunCli(arguments);
+        EXPECT_EQ(result.Status, 1) << arguments.first().toStdString();
+        EXPECT_EQ(QString::fromUtf8(result.Err),
+                  QStringLiteral("ファイル \"%1\" を作成できません。Not a regular file (FIFO).\n")
+                      .arg(fifo));
+        struct stat status {};
+        ASSERT_EQ(lstat(QFile::encodeName(fifo).constData(), &status), 0);
+        EXPECT_TRUE(S_ISFIFO(status.st_mode)) << arguments.first().toStdString();
+    }
+}
+
+TEST_F(Cli, AWritePastTheFileSizeLimitFailsAndKeepsTheOldFile) {
+    const QString out = Write("out.rsform", "old");
+    const Result result = RunCli({"format", Write("a.rsform", kMessy), "-o", out}, [] {
+        std::signal(SIGXFSZ, SIG_DFL);
+        const rlimit limit{16, 16};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    });
+    EXPECT_EQ(result.Status, 1);
+    EXPECT_TRUE(QString::fromUtf8(result.Err).contains(QStringLiteral("を作成できません。")));
+    QFile file(out);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), "old");
 }
 
 TEST_F(Cli, BadArgumentsGiveUsageAndStatusTwo) {
