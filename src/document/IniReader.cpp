@@ -52,8 +52,11 @@ bool IsSectionHeader(QByteArrayView line) {
     return line.size() >= 2 && line.front() == '[' && line.back() == ']';
 }
 
-// Everything before the first NUL.
-QByteArrayView UpToNul(QByteArrayView text) {
+// Everything before the first NUL, after a UTF-8 byte order mark that some
+// editors put at the start.
+QByteArrayView TextPart(QByteArrayView text) {
+    if (text.startsWith("\xEF\xBB\xBF"))
+        text = text.sliced(3);
     const qsizetype nul = text.indexOf('\0');
     return nul < 0 ? text : text.first(nul);
 }
@@ -63,9 +66,10 @@ QByteArrayView UpToNul(QByteArrayView text) {
 IniStore IniStore::Read(const QByteArray& text) {
     IniStore store;
     store.buffer_ = text;
-    const QByteArrayView all = UpToNul(store.buffer_);
-    const auto spanOf = [&all](QByteArrayView part) {
-        return Span{part.data() - all.data(), part.size()};
+    const char* start = store.buffer_.constData();
+    const QByteArrayView all = TextPart(store.buffer_);
+    const auto spanOf = [start](QByteArrayView part) {
+        return Span{part.data() - start, part.size()};
     };
 
     LineSplitter lines(all);

@@ -26,11 +26,13 @@ class IniSection;
 // or destroyed.
 class IniStore {
 public:
-    // Reads text of any content in linear time; what does not fit is skipped.
+    // Reads text of any content in linear time; what does not fit is skipped,
+    // and so is a UTF-8 byte order mark at the start.
     static IniStore Read(const QByteArray& text);
     // "[name]", one "key=value" line per line, an empty line after each
-    // section, every line ended by CR LF. Sections that do not exist are left
-    // out, and so are sections that a later one of the same name replaced.
+    // section, every line ended by CR LF. Every section read or added is
+    // written, in order: also an empty one and one that a later section of
+    // the same name replaced, so that writing back loses nothing.
     QByteArray Write() const;
 
     QList<QByteArray> SectionNames() const;

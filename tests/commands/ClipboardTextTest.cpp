@@ -89,7 +89,7 @@ TEST(ClipboardText, PasteStopsAtTheFirstMissingNumber) {
 TEST(ClipboardText, SectionWithoutKeptLinesEndsThePaste) {
     const auto pasted = ReadPastedText("[0]\r\n\r\n;X=7\r\n   \r\n[1]\r\nName=b\r\n");
     EXPECT_TRUE(pasted.Definitions.empty());
-    EXPECT_EQ(pasted.NextClipboardText, "[1]\r\nName=b\r\n\r\n");
+    EXPECT_EQ(pasted.NextClipboardText, "[0]\r\n\r\n[1]\r\nName=b\r\n\r\n");
 }
 
 TEST(ClipboardText, ValuesReadByTheFormTextRules) {
@@ -105,7 +105,8 @@ TEST(ClipboardText, ValuesReadByTheFormTextRules) {
 TEST(ClipboardText, OnlyTheLastSectionOfANameCounts) {
     const auto pasted = ReadPastedText("[0]\r\nName=old\r\n[0]\r\nName=new\r\nX=1\r\n");
     EXPECT_EQ(EdgesOf(pasted.Definitions), (std::vector<Edges>{{"new", 6, 5, 5, 5}}));
-    EXPECT_EQ(pasted.NextClipboardText, "[0]\r\nName=new\r\nX=6\r\nY=5\r\nR=5\r\nB=5\r\n\r\n");
+    EXPECT_EQ(pasted.NextClipboardText,
+              "[0]\r\nName=old\r\n\r\n[0]\r\nName=new\r\nX=6\r\nY=5\r\nR=5\r\nB=5\r\n\r\n");
 }
 
 TEST(ClipboardText, GarbageAddsNothingAndLeavesAnEmptyText) {

@@ -38,6 +38,13 @@ TEST(IniStoreRead, NulEndsTheText) {
     EXPECT_FALSE(store.Find("s", "c"));
 }
 
+TEST(IniStoreRead, SkipsAByteOrderMarkOnlyAtTheStart) {
+    const IniStore store = IniStore::Read("\xEF\xBB\xBF[0]\r\nX=1\r\n\xEF\xBB\xBF[1]\r\nY=2\r\n");
+    EXPECT_EQ(store.ReadInteger("0", "X"), 1);
+    EXPECT_EQ(store.SectionNames(), QList<QByteArray>{"0"}); // the second mark is text
+    EXPECT_EQ(store.Write(), "[0]\r\nX=1\r\n\xEF\xBB\xBF[1]\r\nY=2\r\n\r\n");
+}
+
 TEST(IniStoreRead, TrimsLinesKeysValuesAndHeaders) {
     const IniStore store = IniStore::Read("\t [  Sec  ] \x01\r\n  key\t =  a = b  \r\n");
     EXPECT_EQ(store.SectionNames(), QList<QByteArray>{"Sec"});

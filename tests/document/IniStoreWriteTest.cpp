@@ -10,9 +10,10 @@ TEST(IniStoreWrite, WritesSectionsKeysAndOneEmptyLineAfterEach) {
     EXPECT_EQ(store.Write(), "[Setting]\r\nGridX=10\r\nloose line\r\n\r\n[b]\r\nk=\r\n\r\n");
 }
 
-TEST(IniStoreWrite, LeavesOutSectionsThatDoNotCount) {
-    const IniStore store = IniStore::Read("[a]\r\nx=1\r\n[empty]\r\n[A]\r\nx=2\r\n");
-    EXPECT_EQ(store.Write(), "[A]\r\nx=2\r\n\r\n");
+TEST(IniStoreWrite, WritesBackEverySectionReadAlsoThoseThatDoNotCount) {
+    IniStore store = IniStore::Read("[a]\r\nx=1\r\n[empty]\r\n[A]\r\nx=2\r\n");
+    store.SetInteger("a", "x", 3); // the section that counts
+    EXPECT_EQ(store.Write(), "[a]\r\nx=1\r\n\r\n[empty]\r\n\r\n[A]\r\nx=3\r\n\r\n");
     EXPECT_EQ(IniStore().Write(), "");
 }
 
@@ -38,6 +39,8 @@ TEST(IniStoreWrite, AddSectionAndAddKeyAppend) {
     store.AddKey("1", "X", "3");
     EXPECT_EQ(store.ReadBytes("0", "name"), "b");
     EXPECT_EQ(store.Write(), "[0]\r\nName=a\r\nName=b\r\n\r\n[1]\r\nX=3\r\n\r\n");
+    store.AddSection("2");
+    EXPECT_TRUE(store.Write().endsWith("[2]\r\n\r\n"));
 }
 
 TEST(IniStoreWrite, AcceptsViewsIntoTheStoreItself) {

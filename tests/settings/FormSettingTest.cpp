@@ -114,6 +114,41 @@ TEST(TSettingForm, OkThenCloseWritesTheTwelveLineFile) {
                          "FormEditorColor=16777215", "Snap=1", "ShowGrid=1", "ShowRuler=1", ""}));
 }
 
+// Sections that do not count (empty, or replaced by a later one of the same
+// name) and a byte order mark in front: every section survives OK.
+TEST(TSettingForm, OkKeepsEverySectionOfTheFile) {
+    const QByteArray sections = CrLfLines({"[Empty]", "[Setting]", "GridX=12", "[Dup]", "a=1",
+                                           "[dup]", "b=2", "[RecentFiles]", "File0=a.rsform"});
+    for (const QByteArray& start : {QByteArray(), QByteArray("\xEF\xBB\xBF")}) {
+        SettingsFixtureFolder folder;
+        folder.Write(start + sections);
+        ScriptedDialogs dialogs;
+        TSettingForm form(dialogs, folder.Path());
+        EXPECT_EQ(Find<QSpinBox>(form, "LabeledEdit1")->value(), 12);
+        ClickOk(form);
+        EXPECT_EQ(folder.Read(), CrLfLines({"[Empty]",
+                                            "",
+                                            "[Setting]",
+                                            "GridX=12",
+                                            "GridY=10",
+                                            "PicturePath=",
+                                            "ColorFormColor=0",
+                                            "ColorGridColor=16777215",
+                                            "ColorHandleColor=255",
+                                            "FormEditorColor=16777215",
+                                            "",
+                                            "[Dup]",
+                                            "a=1",
+                                            "",
+                                            "[dup]",
+                                            "b=2",
+                                            "",
+                                            "[RecentFiles]",
+                                            "File0=a.rsform",
+                                            ""}));
+    }
+}
+
 TEST(TSettingForm, OutOfRangeSpacingShowsAndSavesTheNearestBound) {
     SettingsFixtureFolder folder;
     folder.Write(CrLfLines({"[Setting]", "GridX=700", "GridY=-3", "Extra=kept", ""}));
