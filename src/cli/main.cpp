@@ -1,5 +1,6 @@
 #include "cli/CliCommand.h"
 #include "cli/CliIo.h"
+#include "document/CommandFailure.h"
 #include "document/VolmarError.h"
 
 #include <QCoreApplication>
@@ -41,8 +42,8 @@ int Run(const CliCommand& command, const QStringList& arguments) {
         return command.Run(arguments);
     } catch (const UsageError& e) {
         return Usage(e.detail());
-    } catch (const volmar::VolmarError& e) {
-        WriteStandardError(volmar::StandardErrorText(e.message()) + u'\n');
+    } catch (const std::exception& e) {
+        WriteStandardError(volmar::StandardErrorText(volmar::FailureMessage(e)) + u'\n');
         return 1;
     }
 }

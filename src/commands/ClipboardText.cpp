@@ -1,5 +1,7 @@
 #include "commands/ClipboardText.h"
 
+#include "document/BoundedRead.h"
+#include "document/CommandFailure.h"
 #include "document/Cp932.h"
 #include "document/FormText.h"
 #include "document/IniStore.h"
@@ -34,7 +36,18 @@ QString CopiedText(const DesignDocument& document) {
 }
 
 PastedText ReadPastedText(const QString& clipboardText) {
-    IniStore store = IniStore::Read(ToCp932(clipboardText));
+    // No character takes less than one byte in CP932: a text within the
+    // bound in characters stands for a file within it in bytes.
+    if (clipboardText.size() > kMaxTextBytes)
+        ThrowOutOfResources();
+    // A byte order mark some programs put in front of the text is no part of it.
+    QStringView text(clipboardText);
+    if (text.startsWith(QChar(0xFEFF)))
+        text = text.sliced(1);
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    AppendCp932(bytes, text);
+    IniStore store = IniStore::Read(bytes);
     PastedText pasted;
     pasted.Definitions = DefinitionsFromStore(store);
     for (size_t i = 0; i < pasted.Definitions.size(); ++i) {

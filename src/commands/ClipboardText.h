@@ -30,6 +30,8 @@ struct PastedText {
 };
 
 // Reads clipboard text of any content; what is not form text adds nothing.
+// A text longer than kMaxTextBytes characters raises the out-of-resources
+// message.
 PastedText ReadPastedText(const QString& clipboardText);
 
 // An edge moved by the paste offset. The sum is held at the largest 32-bit

@@ -1,6 +1,6 @@
 #include "dialogs/Dialogs.h"
 
-#include "document/VolmarError.h"
+#include "document/CommandFailure.h"
 
 #include <exception>
 
@@ -9,14 +9,8 @@ namespace volmar {
 void RunGuarded(Dialogs& dialogs, QWidget* parent, const std::function<void()>& command) {
     try {
         command();
-    } catch (const VolmarError& error) {
-        dialogs.ShowError(parent, error.message());
-    } catch (const std::bad_alloc&) {
-        dialogs.ShowError(parent, QStringLiteral("Some operation could not be performed because "
-                                                 "the system is out of resources. Close some "
-                                                 "windows and try again."));
     } catch (const std::exception& error) {
-        dialogs.ShowError(parent, QString::fromLocal8Bit(error.what()));
+        dialogs.ShowError(parent, FailureMessage(error));
     }
 }
 

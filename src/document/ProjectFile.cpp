@@ -1,5 +1,6 @@
 #include "document/ProjectFile.h"
 
+#include "document/BoundedRead.h"
 #include "document/FileReplace.h"
 #include "document/FormText.h"
 #include "document/VolmarError.h"
@@ -28,7 +29,7 @@ QByteArray ReadProjectFileBytes(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         RaiseCannotOpen(path, file.errorString());
-    QByteArray bytes = file.readAll();
+    QByteArray bytes = ReadAtMost(file);
     if (file.error() != QFileDevice::NoError)
         RaiseCannotOpen(path, file.errorString());
     return bytes;

@@ -19,7 +19,8 @@ void SaveProjectFile(const DesignDocument& document, const QString& path);
 
 // The whole content of the file at path. Raises VolmarError
 // "ファイル "<full path>" は開けません。<reason>" when it cannot be read,
-// also when nothing or a folder is at path.
+// also when nothing or a folder is at path, and the out-of-resources message
+// when it holds more than kMaxTextBytes.
 QByteArray ReadProjectFileBytes(const QString& path);
 
 // The definitions of the project file at path; no value when no file exists

@@ -1,5 +1,6 @@
 #include "render/PngErrors.h"
 
+#include "document/CommandFailure.h"
 #include "document/VolmarError.h"
 
 #include <zlib.h>
@@ -46,8 +47,7 @@ QString PngFaultMessage(PngFault fault) {
     case PngFault::NoData:
         return QStringLiteral("This \"Portable Network Graphics\" image contains no data.");
     case PngFault::OutOfResources:
-        return QStringLiteral("Some operation could not be performed because the system is out "
-                              "of resources. Close some windows and try again.");
+        return OutOfResourcesMessage();
     }
     return {};
 }

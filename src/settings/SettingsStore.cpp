@@ -1,5 +1,6 @@
 #include "settings/SettingsStore.h"
 
+#include "document/BoundedRead.h"
 #include "document/FileReplace.h"
 #include "settings/SettingKeys.h"
 
@@ -23,7 +24,7 @@ SettingsStore SettingsStore::Load(const QString& path) {
     SettingsStore store;
     QFile file(path);
     if (file.open(QIODevice::ReadOnly))
-        store.ini_ = IniStore::Read(file.readAll());
+        store.ini_ = IniStore::Read(ReadAtMost(file));
     return store;
 }
 

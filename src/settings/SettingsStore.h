@@ -13,7 +13,8 @@ namespace volmar {
 class SettingsStore {
 public:
     // A missing or unreadable file (a folder in its place, say) reads as empty;
-    // whatever can be read of a damaged file is kept.
+    // whatever can be read of a damaged file is kept. A file larger than
+    // kMaxTextBytes raises the out-of-resources message.
     static SettingsStore Load(const QString& path);
     // Writes the whole content through a temporary file, in code page 932 with
     // CR LF line ends. Throws VolmarError when the file cannot be written.

@@ -1,5 +1,9 @@
 #include "commands/ClipboardText.h"
 
+#include "document/BoundedRead.h"
+#include "document/CommandFailure.h"
+#include "document/VolmarError.h"
+
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -107,6 +111,22 @@ TEST(ClipboardText, OnlyTheLastSectionOfANameCounts) {
     EXPECT_EQ(EdgesOf(pasted.Definitions), (std::vector<Edges>{{"new", 6, 5, 5, 5}}));
     EXPECT_EQ(pasted.NextClipboardText,
               "[0]\r\nName=old\r\n\r\n[0]\r\nName=new\r\nX=6\r\nY=5\r\nR=5\r\nB=5\r\n\r\n");
+}
+
+TEST(ClipboardText, AByteOrderMarkInFrontIsSkipped) {
+    const auto pasted = ReadPastedText(QChar(0xFEFF) + QString::fromLatin1(kExample));
+    EXPECT_EQ(pasted.Definitions.size(), 2u);
+    EXPECT_EQ(pasted.NextClipboardText, ReadPastedText(kExample).NextClipboardText);
+}
+
+TEST(ClipboardText, TextBeyondTheBoundIsRefused) {
+    const QString huge(qsizetype(volmar::kMaxTextBytes) + 1, QLatin1Char('a'));
+    try {
+        ReadPastedText(huge);
+        ADD_FAILURE() << "a text beyond the bound was read";
+    } catch (const volmar::VolmarError& error) {
+        EXPECT_EQ(error.message(), volmar::OutOfResourcesMessage());
+    }
 }
 
 TEST(ClipboardText, GarbageAddsNothingAndLeavesAnEmptyText) {

@@ -1,6 +1,7 @@
 #include "settings/SettingsStore.h"
 
 #include "SettingsTestSupport.h"
+#include "document/CommandFailure.h"
 #include "document/VolmarError.h"
 #include "settings/SettingKeys.h"
 #include "settings/SettingsApply.h"
@@ -105,6 +106,17 @@ TEST(SettingsStore, DamagedFilesGiveDefaultsWithoutCrashing) {
         const SettingsStore store = SettingsStore::Load(folder.Path());
         EXPECT_EQ(store.ReadInteger(setting::kGridX, 10), 10);
         EXPECT_NO_THROW(store.Save(folder.Path()));
+    }
+}
+
+TEST(SettingsStore, AFileBeyondTheBoundIsRefused) {
+    SettingsFixtureFolder folder;
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), folder.Path()));
+    try {
+        SettingsStore::Load(folder.Path());
+        ADD_FAILURE() << "an endless file was read";
+    } catch (const volmar::VolmarError& error) {
+        EXPECT_EQ(error.message(), volmar::OutOfResourcesMessage());
     }
 }
 
