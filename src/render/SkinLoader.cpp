@@ -3,6 +3,7 @@
 #include "document/VolmarError.h"
 #include "render/PngDecoder.h"
 #include "render/PngErrors.h"
+#include "render/PngFileReader.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,23 +23,18 @@ namespace volmar {
 
 namespace {
 
-// No PNG that fits kMaxPictureBytes needs a file anywhere near this size.
-constexpr qint64 kMaxFileBytes = qint64(1) << 30;
-
 QImage DecodeBytes(const QByteArray& bytes) {
     return DecodePngOntoWhite(reinterpret_cast<const uchar*>(bytes.constData()),
                               size_t(bytes.size()));
 }
 
-QByteArray ReadWholeFile(const QString& path) {
+QByteArray ReadPngFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw VolmarError(QStringLiteral(u"ファイル \"%1\" は開けません。%2")
                               .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()),
                                    file.errorString()));
-    if (file.size() > kMaxFileBytes)
-        ThrowPngFault(PngFault::OutOfResources);
-    return file.readAll();
+    return ReadPngBytes(file);
 }
 
 } // namespace
@@ -50,7 +46,7 @@ QImage LoadSkin(const QString& path) {
     const QString extension = info.suffix();
     if (extension.compare(QLatin1String("png"), Qt::CaseInsensitive) != 0)
         throw VolmarError(QStringLiteral(u"拡張子 .%1 の画像形式は処理できません").arg(extension));
-    return DecodeBytes(ReadWholeFile(path));
+    return DecodeBytes(ReadPngFile(path));
 }
 
 QImage LoadBuiltInSkin() {

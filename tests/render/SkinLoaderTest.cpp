@@ -1,4 +1,5 @@
 #include "render/SkinLoader.h"
+#include "render/PngFileReader.h"
 #include "render/PngMessages.h"
 #include "render/PngTestSupport.h"
 #include "support/PngWriter.h"
@@ -112,6 +113,17 @@ TEST_F(SkinFiles, UnreadableFileNamesThePathAndTheReason) {
     EXPECT_EQ(Failure(path), QStringLiteral(u"ファイル \"%1\" は開けません。%2")
                                  .arg(path, probe.errorString())
                                  .toStdString());
+}
+
+// What follows IEND is never read; a file longer than any allowed picture
+// can need is refused before anything is read.
+TEST_F(SkinFiles, TrailingBytesAreLeftUnreadAndAHugeFileIsRefused) {
+    const QByteArray png = RgbaRow({{1, 2, 3, 255}});
+    const QString path = Write(QStringLiteral("tail.png"), png + QByteArray(4096, '\xFF'));
+    EXPECT_EQ(LoadSkin(path).pixel(0, 0), qRgb(1, 2, 3));
+    QFile file(path);
+    ASSERT_TRUE(file.resize(volmar::kMaxPngFileBytes + 1)); // sparse: no disk space taken
+    EXPECT_EQ(Failure(path), kOutOfResources);
 }
 
 TEST_F(SkinFiles, DamagedSignatureFails) {

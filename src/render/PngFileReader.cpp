@@ -1,0 +1,78 @@
+#include "render/PngFileReader.h"
+
+#include "render/PngChunks.h"
+#include "render/PngErrors.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace volmar {
+
+namespace {
+
+constexpr char kSignature[8] = {'\x89', 'P', 'N', 'G', '\r', '\n', '\x1A', '\n'};
+
+class BoundedPngRead {
+public:
+    BoundedPngRead(QIODevice& device, qint64 maxBytes) : device_(device), maxBytes_(maxBytes) {
+        if (!device.isSequential()) {
+            left_ = device.size() - device.pos();
+            if (left_ > maxBytes)
+                ThrowPngFault(PngFault::OutOfResources);
+        }
+    }
+
+    // Appends the next count bytes; false when the device ends first.
+    bool Take(qint64 count) {
+        const qint64 limit = left_ >= 0 ? bytes_.size() + left_ : maxBytes_;
+        const qint64 wanted = std::min(count, limit - bytes_.size());
+        if (left_ < 0 && wanted < count)
+            ThrowPngFault(PngFault::OutOfResources);
+        const qsizetype held = bytes_.size();
+        if (held + wanted > bytes_.capacity()) // grow by doubling, never past the limit
+            bytes_.reserve(qsizetype(std::min(limit, std::max(2 * (held + wanted), qint64(4096)))));
+        bytes_.resize(held + qsizetype(wanted));
+        qint64 got = 0;
+        while (got < wanted) {
+            const qint64 n = device_.read(bytes_.data() + held + got, wanted - got);
+            if (n <= 0)
+                break;
+            got += n;
+        }
+        bytes_.resize(held + qsizetype(got));
+        if (left_ >= 0)
+            left_ -= got;
+        return got == count;
+    }
+
+    const uchar* Last(qsizetype count) const {
+        return reinterpret_cast<const uchar*>(bytes_.constData()) + bytes_.size() - count;
+    }
+
+    QByteArray Bytes() && { return std::move(bytes_); }
+
+private:
+    QIODevice& device_;
+    const qint64 maxBytes_;
+    qint64 left_ = -1; // what a file has left to read; -1 for a stream
+    QByteArray bytes_;
+};
+
+} // namespace
+
+QByteArray ReadPngBytes(QIODevice& device, qint64 maxBytes) {
+    BoundedPngRead read(device, maxBytes);
+    if (!read.Take(sizeof kSignature) ||
+        std::memcmp(read.Last(sizeof kSignature), kSignature, sizeof kSignature) != 0)
+        return std::move(read).Bytes();
+    // Each chunk: length, type, then the data and the CRC.
+    while (read.Take(8)) {
+        const quint32 length = ReadBigEndian32(read.Last(8));
+        const quint32 type = ReadBigEndian32(read.Last(4));
+        if (!read.Take(qint64(length) + 4) || type == PngChunkType("IEND"))
+            break;
+    }
+    return std::move(read).Bytes();
+}
+
+} // namespace volmar
