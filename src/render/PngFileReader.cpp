@@ -14,23 +14,22 @@ constexpr char kSignature[8] = {'\x89', 'P', 'N', 'G', '\r', '\n', '\x1A', '\n'}
 
 class BoundedPngRead {
 public:
-    BoundedPngRead(QIODevice& device, qint64 maxBytes) : device_(device), maxBytes_(maxBytes) {
-        if (!device.isSequential()) {
-            left_ = device.size() - device.pos();
-            if (left_ > maxBytes)
-                ThrowPngFault(PngFault::OutOfResources);
-        }
+    // A stream (a pipe, say) may give up to maxBytes; a file larger than that
+    // is refused at once.
+    BoundedPngRead(QIODevice& device, qint64 maxBytes)
+        : device_(device), left_(device.isSequential() ? maxBytes : device.size() - device.pos()) {
+        if (left_ > maxBytes)
+            ThrowPngFault(PngFault::OutOfResources);
     }
 
-    // Appends the next count bytes; false when the device ends first.
+    // Appends the next count bytes; false when the device (or the bound)
+    // ends first.
     bool Take(qint64 count) {
-        const qint64 limit = left_ >= 0 ? bytes_.size() + left_ : maxBytes_;
-        const qint64 wanted = std::min(count, limit - bytes_.size());
-        if (left_ < 0 && wanted < count)
-            ThrowPngFault(PngFault::OutOfResources);
+        const qint64 wanted = std::min(count, left_);
         const qsizetype held = bytes_.size();
-        if (held + wanted > bytes_.capacity()) // grow by doubling, never past the limit
-            bytes_.reserve(qsizetype(std::min(limit, std::max(2 * (held + wanted), qint64(4096)))));
+        if (held + wanted > bytes_.capacity()) // grow by doubling, never past the end
+            bytes_.reserve(
+                qsizetype(std::min(held + left_, std::max(2 * (held + wanted), qint64(4096)))));
         bytes_.resize(held + qsizetype(wanted));
         qint64 got = 0;
         while (got < wanted) {
@@ -40,8 +39,7 @@ public:
             got += n;
         }
         bytes_.resize(held + qsizetype(got));
-        if (left_ >= 0)
-            left_ -= got;
+        left_ -= got;
         return got == count;
     }
 
@@ -53,8 +51,7 @@ public:
 
 private:
     QIODevice& device_;
-    const qint64 maxBytes_;
-    qint64 left_ = -1; // what a file has left to read; -1 for a stream
+    qint64 left_; // what may still be read
     QByteArray bytes_;
 };
 

@@ -12,11 +12,11 @@ namespace volmar {
 inline constexpr qint64 kMaxPngFileBytes = qint64(640) * 1024 * 1024;
 
 // The bytes of the PNG at the device's position, read no further than the
-// end of its IEND chunk: whatever follows is never read. A file (a device
-// that knows its size) larger than maxBytes is refused before anything is
-// read, and so is a stream once it has given maxBytes without reaching IEND,
-// with the out-of-resources message. A device that ends early, or bytes that
-// are no PNG signature, end the reading there: the decoder reports them.
+// end of its IEND chunk: whatever follows is never read. A file larger than
+// maxBytes is refused with the out-of-resources message before anything is
+// read; a stream is read no further than maxBytes. A device that ends early,
+// or bytes that are no PNG signature, end the reading there: the decoder
+// reports them.
 QByteArray ReadPngBytes(QIODevice& device, qint64 maxBytes = kMaxPngFileBytes);
 
 } // namespace volmar

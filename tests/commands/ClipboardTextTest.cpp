@@ -1,9 +1,5 @@
 #include "commands/ClipboardText.h"
 
-#include "document/BoundedRead.h"
-#include "document/CommandFailure.h"
-#include "document/VolmarError.h"
-
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -117,16 +113,6 @@ TEST(ClipboardText, AByteOrderMarkInFrontIsSkipped) {
     const auto pasted = ReadPastedText(QChar(0xFEFF) + QString::fromLatin1(kExample));
     EXPECT_EQ(pasted.Definitions.size(), 2u);
     EXPECT_EQ(pasted.NextClipboardText, ReadPastedText(kExample).NextClipboardText);
-}
-
-TEST(ClipboardText, TextBeyondTheBoundIsRefused) {
-    const QString huge(qsizetype(volmar::kMaxTextBytes) + 1, QLatin1Char('a'));
-    try {
-        ReadPastedText(huge);
-        ADD_FAILURE() << "a text beyond the bound was read";
-    } catch (const volmar::VolmarError& error) {
-        EXPECT_EQ(error.message(), volmar::OutOfResourcesMessage());
-    }
 }
 
 TEST(ClipboardText, GarbageAddsNothingAndLeavesAnEmptyText) {

@@ -1,7 +1,5 @@
 #include "document/VolmarError.h"
 
-#include "document/CommandFailure.h"
-
 #include <gtest/gtest.h>
 
 namespace volmar {
@@ -18,12 +16,6 @@ TEST(StandardErrorTextTest, AddsAFullStopAfterCharactersThatSortAfterIt) {
               QStringLiteral("try obtaining it again."));
     EXPECT_EQ(StandardErrorText(QStringLiteral("Description: ")), QStringLiteral("Description: "));
     EXPECT_EQ(StandardErrorText(QString()), QString());
-}
-
-TEST(FailureMessageTest, NamesWhatEndedTheCommand) {
-    EXPECT_EQ(FailureMessage(VolmarError(QStringLiteral("ファイル"))), QStringLiteral("ファイル"));
-    EXPECT_EQ(FailureMessage(std::bad_alloc()), OutOfResourcesMessage());
-    EXPECT_EQ(FailureMessage(std::runtime_error("lost")), QStringLiteral("lost"));
 }
 
 } // namespace
