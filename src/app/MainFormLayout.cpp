@@ -90,6 +90,9 @@ void TMainForm::BuildCanvasArea() {
     ScrollBox->setObjectName(QStringLiteral("ScrollBox"));
     ScrollBox->setFrameShape(QFrame::NoFrame);
     ScrollBox->setWidgetResizable(false);
+    // Tab still reaches it, but a click on a ruler or on the white margin
+    // must not take the keyboard focus away from the canvas panel.
+    ScrollBox->setFocusPolicy(Qt::TabFocus);
     MakeWhite(ScrollBox->viewport());
 
     // The scrolled content: PanelBack with a 3-pixel margin on its left.
@@ -108,7 +111,9 @@ void TMainForm::BuildCanvasArea() {
 
     WindowEditorBackPanel = MakePanel(PanelBack, "WindowEditorBackPanel", kEditorBack);
     MakeWhite(WindowEditorBackPanel);
-    WindowEditorBackPanel->setFocusPolicy(Qt::StrongFocus);
+    // Only a press on the canvas and a left press on a frame give it the
+    // focus, by their own handlers; a right press on a frame leaves it alone.
+    WindowEditorBackPanel->setFocusPolicy(Qt::TabFocus);
     WindowEditor = MakePaintBox(WindowEditorBackPanel, "WindowEditor");
     WindowEditor->setContextMenuPolicy(Qt::CustomContextMenu);
 

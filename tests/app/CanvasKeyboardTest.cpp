@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QMenu>
 #include <QSignalSpy>
 
 namespace volmar::test {
@@ -57,6 +58,40 @@ TEST_F(CanvasKeys, WithTheFocusElsewhereNothingMovesUntilTheCanvasIsPressed) {
     EXPECT_EQ(Edges(a), (Edges4{10, 10, 100, 100}));
     Click(QPoint(50, 50)); // on the frame: it moves nothing and takes the focus
     EXPECT_EQ(QApplication::focusWidget(), form->WindowEditorBackPanel);
+    Key(Qt::Key_Right);
+    EXPECT_EQ(Edges(a), (Edges4{11, 10, 101, 100}));
+}
+
+// Presses on the rulers, on the white margin and right presses on a frame
+// leave the keyboard focus where it was, wherever that is.
+TEST_F(CanvasKeys, OnlyTheCanvasAndALeftPressOnAFrameTakeTheFocus) {
+    TWindowItem* a = Add(QStringLiteral("a"), 10, 10, 100, 100);
+    struct Case {
+        const char* where;
+        QPoint at;
+        Qt::MouseButton button;
+    };
+    const Case cases[] = {
+        {"horizontal ruler", {100, -10}, Qt::LeftButton},
+        {"vertical ruler", {-10, 100}, Qt::LeftButton},
+        {"white corner", {-10, -10}, Qt::LeftButton},
+        {"white margin", {650, 50}, Qt::LeftButton},
+        {"frame, right button", {50, 50}, Qt::RightButton},
+    };
+    for (QWidget* owner :
+         {form->WindowEditorBackPanel, static_cast<QWidget*>(form->WindowSelector)})
+        for (const Case& c : cases) {
+            Select({a});
+            owner->setFocus();
+            Press(c.at, c.button);
+            Release(c.at, c.button);
+            form->WindowEditorPopup->close();
+            EXPECT_EQ(QApplication::focusWidget(), owner)
+                << c.where << " from " << owner->objectName().toStdString();
+        }
+    Select({a});
+    form->WindowEditorBackPanel->setFocus();
+    Click(QPoint(100, -10));
     Key(Qt::Key_Right);
     EXPECT_EQ(Edges(a), (Edges4{11, 10, 101, 100}));
 }
