@@ -26,4 +26,30 @@ void BM_CanvasRepaint(benchmark::State& state) {
 }
 BENCHMARK(BM_CanvasRepaint)->Arg(10)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
 
+// One repaint of the canvas holding one window of 200 by 100 whose name is a
+// string of 10 MB (five million characters).
+void BM_CanvasRepaintLongName(benchmark::State& state) {
+    if (!volmar::bench::EnsureApplication()) {
+        state.SkipWithError("no application object for fonts");
+        return;
+    }
+    volmar::DesignDocument doc;
+    TWindowItem w;
+    w.Name = QString(5000000, QLatin1Char('A'));
+    w.Left = 10;
+    w.Top = 10;
+    w.Right = 210;
+    w.Bottom = 110;
+    doc.Append(w);
+    const QImage skin = volmar::LoadBuiltInSkin();
+    const QFont font = volmar::WindowLabelFont();
+    const volmar::EditorDisplayState display;
+    QImage canvas(volmar::kCanvasWidth, volmar::kCanvasHeight, QImage::Format_RGB32);
+    for (auto _ : state) {
+        volmar::PaintCanvas(canvas, display, skin, doc, font);
+        benchmark::DoNotOptimize(canvas.constBits());
+    }
+}
+BENCHMARK(BM_CanvasRepaintLongName)->Unit(benchmark::kMillisecond);
+
 } // namespace

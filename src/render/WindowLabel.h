@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QImage>
 #include <QString>
 
@@ -8,6 +9,13 @@ namespace volmar {
 
 // The text written on every window: the prefix followed directly by the name.
 QString WindowLabelText(const QString& name);
+
+// The part of a window's label text that is laid out to show the columns
+// before toX of its box: the whole text for a name of usual length; for a
+// very long name only the characters up to a little past toX, at most a few
+// ten thousand, so that a name of millions of characters costs no more than
+// one that fills the canvas.
+QString LabelLayoutText(const QString& name, const QFontMetrics& metrics, qint64 toX);
 
 // The label as it appears on a window: the text's cell box (its advance width
 // by the font's height) filled white, with the text in black inside it and cut
@@ -29,7 +37,8 @@ struct LabelSlice {
 // The label of a window name with at least the columns [fromX, toX) of its
 // box. Labels of usual width come whole (StartX 0) and are kept between calls
 // for the same name, font and resolution; a very wide one is rendered for the
-// asked columns only. Pixels are always those of RenderWindowLabel.
+// asked columns only, from LabelLayoutText. Pixels are those of
+// RenderWindowLabel for the whole text.
 LabelSlice WindowLabel(const QString& name, const QFont& font, const QImage& device, qint64 fromX,
                        qint64 toX);
 

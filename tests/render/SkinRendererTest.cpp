@@ -242,10 +242,24 @@ TEST(SkinRenderer, LabelIsCutAtTheWindowEdge) {
         ASSERT_EQ(canvas.pixel(x, 20), kCanvasGreen);
 }
 
+// A name this long is laid out only as far as it can show, cut among kerning
+// pairs, combining marks, surrogate pairs and several scripts.
 TEST(SkinRenderer, VeryWideLabelShowsTheRightColumns) {
-    const QString name = QString(3000, QLatin1Char('m')) + QStringLiteral("end");
+    const QString name = QStringLiteral("AVfie\u0301\u6F22\u30A6\U0001F44D").repeated(700);
     ExpectSameAsReference(PlainFrame(), MakeWindow(name, -12000, 0, 700, 40));
     ExpectSameAsReference(PlainFrame(), MakeWindow(name, 0, 0, 700, 40));
+}
+
+TEST(SkinRenderer, HugeNameIsLaidOutOnlyAsFarAsItCanShow) {
+    const QString name = QString(4000000, QLatin1Char('W'));
+    const QImage canvas = Canvas();
+    const QFontMetrics metrics(volmar::WindowLabelFont(), &canvas);
+    const QString onCanvas = volmar::LabelLayoutText(name, metrics, 640);
+    EXPECT_LT(onCanvas.size(), 5000);
+    EXPECT_GE(metrics.horizontalAdvance(onCanvas), 640);
+    EXPECT_EQ(onCanvas, volmar::WindowLabelText(name.left(onCanvas.size() - 7)));
+    // Even a window pushed two billion pixels left lays out a bounded part.
+    EXPECT_LT(volmar::LabelLayoutText(name, metrics, 2000000000).size(), 40000);
 }
 
 TEST(SkinRenderer, SmallOrEmptySkinReadsWhiteOutsideIt) {
