@@ -52,7 +52,7 @@ TEST_F(LayoutTest, CanvasAreaHasFixedPlaces) {
     EXPECT_EQ(editorBack->geometry(), QRect(20, 20, 640, 480));
     EXPECT_EQ(editorBack->parentWidget(), panelBack);
     EXPECT_EQ(Find("WindowEditor")->geometry(), QRect(0, 0, 640, 480));
-    EXPECT_EQ(editorBack->focusPolicy(), Qt::StrongFocus);
+    EXPECT_EQ(editorBack->focusPolicy(), Qt::TabFocus);
     // The whole of PanelBack fits: no scroll bars at the start size.
     auto* scroll = Find<QScrollArea>("ScrollBox");
     EXPECT_FALSE(scroll->horizontalScrollBar()->isVisible());
