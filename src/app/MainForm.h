@@ -30,6 +30,7 @@ namespace volmar {
 class ApplicationEvents;
 class Dialogs;
 class RubberBand;
+enum class ArrangeCommand;
 class PaintBox;
 struct RulerPaint;
 struct RulerSelection;
@@ -84,6 +85,16 @@ public:
     QAction* aacZTop = nullptr;
     QAction* aacZFullBack = nullptr;
     QAction* aacZFullTop = nullptr;
+    QAction* aacAlignLeft = nullptr;
+    QAction* aacAlignRight = nullptr;
+    QAction* aacAlignTop = nullptr;
+    QAction* aacAlignBottom = nullptr;
+    QAction* aacAlignHCenter = nullptr;
+    QAction* aacAlignVCenter = nullptr;
+    QAction* aacSameWidth = nullptr;
+    QAction* aacSameHeight = nullptr;
+    QAction* aacSpaceHorz = nullptr;
+    QAction* aacSpaceVert = nullptr;
     QAction* aacSelectProperty = nullptr;
     QAction* aacCodeGen = nullptr;
     QAction* aacCheckCode = nullptr;
@@ -122,6 +133,12 @@ public:
     void OpenProject(const QString& path);
     void ZOrderStep(bool toFront);
     void ZOrderToEnd(bool toFront);
+    // The window the align and size commands measure against: the one the
+    // user selected last, or after Select All or a band selection the
+    // front-most selected one. None without a selection.
+    const TWindowItem* ArrangeReference() const;
+    // Applies an align, size or spacing command to the selection as one step.
+    void ArrangeSelected(volmar::ArrangeCommand command);
 
     // ---- Frames -----------------------------------------------------------
     // The live frames, oldest first.
@@ -191,6 +208,16 @@ public Q_SLOTS:
     void aacZTopExecute();
     void aacZFullBackExecute();
     void aacZFullTopExecute();
+    void aacAlignLeftExecute();
+    void aacAlignRightExecute();
+    void aacAlignTopExecute();
+    void aacAlignBottomExecute();
+    void aacAlignHCenterExecute();
+    void aacAlignVCenterExecute();
+    void aacSameWidthExecute();
+    void aacSameHeightExecute();
+    void aacSpaceHorzExecute();
+    void aacSpaceVertExecute();
     void aacSelectPropertyExecute();
     void aacCodeGenExecute();
     void aacCheckCodeExecute();
@@ -222,6 +249,7 @@ protected:
     void aacViewGridLineUpdate();
     void aacSnapViewGridUpdate();
     void aacViewrulerUpdate();
+    void aacAlignUpdate(); // shared by the commands of the "整列" menu
 
     // ---- Painting and pointer handlers -------------------------------------------
     void WindowEditorPaint(QImage& buffer, const QRect& clip);
@@ -261,6 +289,7 @@ private:
     void WirePaintBoxes();
     void PlaceOnScreen();
     QMenu* BuildZOrderMenu(QWidget* parent);
+    QMenu* BuildArrangeMenu(QWidget* parent);
     void ReorderSelected(const std::function<void(TWindowItem*)>& move);
     TQxGrabSize* CreateFrame(TWindowItem* item);
     void WireFrameEvents(TQxGrabSize* frame);
@@ -291,4 +320,7 @@ private:
     volmar::ApplicationEvents* applicationEvents_ = nullptr;
     // The screen position of the last pointer press or move on a frame.
     QPoint framePointer_;
+    // The window the user selected last by a press or the selector; only
+    // compared, never followed, until the document confirms it still holds it.
+    const TWindowItem* arrangeReference_ = nullptr;
 };

@@ -51,6 +51,7 @@ void TMainForm::SelectOnPress(TWindowItem* hit, bool addToSelection) {
     if (!addToSelection)
         SetAllSelected(false);
     hit->Selected = true;
+    arrangeReference_ = hit;
     RebuildFrames();
     RebuildWindowSelector();
 }
@@ -84,6 +85,7 @@ void TMainForm::FinishCanvasDrag(volmar::CanvasPoint corner) {
     rubberBand_->HideBand();
     const volmar::CanvasRect band = drag_.Finish(corner);
     if (CheckSelectMode->isChecked()) {
+        arrangeReference_ = nullptr; // the front-most selected window stands in
         SetAllSelected(false);
         RebuildFrames();
         SelectInsideRect(band);

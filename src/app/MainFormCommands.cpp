@@ -52,6 +52,7 @@ void TMainForm::UpdateActions() {
     aacViewGridLineUpdate();
     aacSnapViewGridUpdate();
     aacViewrulerUpdate();
+    aacAlignUpdate();
 }
 
 void TMainForm::ApplicationEventsIdle() {

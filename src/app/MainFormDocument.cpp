@@ -48,6 +48,7 @@ void TMainForm::ClearDocument() {
     // Frames go first: they refer to the definitions.
     RemoveAllFrames();
     document_.Clear();
+    arrangeReference_ = nullptr;
     RebuildWindowSelector();
 }
 

@@ -55,6 +55,7 @@ void TMainForm::aacDeleteExecute() {
 
 // The selector is left as it was; the keyboard moves act on the canvas panel.
 void TMainForm::aacSelectAllExecute() {
+    arrangeReference_ = nullptr; // the front-most selected window stands in
     SetAllSelected(false);
     RebuildFrames();
     SetAllSelected(true);

@@ -84,6 +84,7 @@ void TMainForm::FrameCheckUnderItem(TQxGrabSize*, bool& hitUnderItem) {
 
 void TMainForm::SwitchSelectionTo(TWindowItem* hit, TWindowItem* cur) {
     hit->Selected = true;
+    arrangeReference_ = hit;
     if (cur)
         cur->Selected = false;
     RebuildFrames();

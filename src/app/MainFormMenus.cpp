@@ -30,6 +30,17 @@ QMenu* TMainForm::BuildZOrderMenu(QWidget* parent) {
     return menu;
 }
 
+QMenu* TMainForm::BuildArrangeMenu(QWidget* parent) {
+    auto* menu = new QMenu(QStringLiteral("整列"), parent);
+    menu->addActions({aacAlignLeft, aacAlignRight, aacAlignTop, aacAlignBottom, aacAlignHCenter,
+                      aacAlignVCenter});
+    menu->addSeparator();
+    menu->addActions({aacSameWidth, aacSameHeight});
+    menu->addSeparator();
+    menu->addActions({aacSpaceHorz, aacSpaceVert});
+    return menu;
+}
+
 void TMainForm::BuildMainMenu() {
     MainMenu = menuBar();
     MainMenu->setObjectName(QStringLiteral("MainMenu"));
@@ -58,6 +69,9 @@ void TMainForm::BuildMainMenu() {
     QMenu* zOrder = BuildZOrderMenu(edit);
     zOrder->setObjectName(QStringLiteral("MenuZOrder"));
     edit->addMenu(zOrder);
+    QMenu* arrange = BuildArrangeMenu(edit);
+    arrange->setObjectName(QStringLiteral("MenuArrange"));
+    edit->addMenu(arrange);
 
     QMenu* tools = MainMenu->addMenu(QStringLiteral("ツール(&T)"));
     tools->setObjectName(QStringLiteral("MenuTool"));

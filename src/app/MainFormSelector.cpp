@@ -42,5 +42,6 @@ void TMainForm::WindowSelectorChange() {
         return;
     SetAllSelected(false);
     item->Selected = true;
+    arrangeReference_ = item;
     RebuildFrames();
 }

@@ -53,6 +53,16 @@ TEST_F(CommandsTest, CommandsCarryCaptionShortcutAndImage) {
         {"aacZTop", "前面に移動", "", true},
         {"aacZFullBack", "最背面に移動", "", true},
         {"aacZFullTop", "最前面に移動", "", true},
+        {"aacAlignLeft", "左揃え", "", false},
+        {"aacAlignRight", "右揃え", "", false},
+        {"aacAlignTop", "上揃え", "", false},
+        {"aacAlignBottom", "下揃え", "", false},
+        {"aacAlignHCenter", "左右中央揃え", "", false},
+        {"aacAlignVCenter", "上下中央揃え", "", false},
+        {"aacSameWidth", "幅を揃える", "", false},
+        {"aacSameHeight", "高さを揃える", "", false},
+        {"aacSpaceHorz", "左右に等間隔", "", false},
+        {"aacSpaceVert", "上下に等間隔", "", false},
         {"aacSelectProperty", "ウインドウのプロパティ", "F5", true},
         {"aacCodeGen", "コード生成", "", true},
         {"aacCheckCode", "コードの確認", "", false},
@@ -80,7 +90,10 @@ TEST_F(CommandsTest, MainMenuHasItsEntriesInOrder) {
                              "aacSaveProject - MenuEnd\n"
                              "編集(&E): aacCopy aacCut aacPaste aacDelete - aacSelectAll - "
                              "aacViewGridLine aacSnapViewGrid aacViewruler - aacSkinChange - "
-                             ">Zオーダー(aacZBack aacZTop - aacZFullBack aacZFullTop)\n"
+                             ">Zオーダー(aacZBack aacZTop - aacZFullBack aacZFullTop) "
+                             ">整列(aacAlignLeft aacAlignRight aacAlignTop aacAlignBottom "
+                             "aacAlignHCenter aacAlignVCenter - aacSameWidth aacSameHeight - "
+                             "aacSpaceHorz aacSpaceVert)\n"
                              "ツール(&T): aacSelectProperty - aacCodeGen aacCheckCode - aacOption\n"
                              "ヘルプ(&H): aacHelp MenuVersion"));
     EXPECT_EQ(form->MenuEnd->text(), QStringLiteral("終了"));

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "document/CanvasRect.h"
 #include "document/WindowItem.h"
 
 #include <QString>
+
+#include <ostream>
 
 namespace volmar::test {
 
@@ -20,3 +23,12 @@ inline TWindowItem MakeWindow(const QString& name, qint32 left, qint32 top, qint
 }
 
 } // namespace volmar::test
+
+namespace volmar {
+
+// Failure messages show rectangles as (left,top,right,bottom).
+inline void PrintTo(const CanvasRect& r, std::ostream* os) {
+    *os << '(' << r.Left << ',' << r.Top << ',' << r.Right << ',' << r.Bottom << ')';
+}
+
+} // namespace volmar
