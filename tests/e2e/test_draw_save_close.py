@@ -11,8 +11,9 @@ from waiting import wait_until
 MENU = Window("menu", 20, 20, 220, 140)
 HELP = Window("help", 300, 300, 620, 460)
 NUDGE = (3, 2)
-# "ルーラーの表示", counted up from the top of the Edit menu.
-RULER_ENTRY = 3
+# "ルーラーの表示", counted up from the top of the Edit menu (it wraps to the
+# last entry): 整列, Zオーダー, ウインドウスキンの切り替え, ルーラーの表示.
+RULER_ENTRY = 4
 
 
 def saved_document():
