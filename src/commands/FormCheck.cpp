@@ -13,8 +13,9 @@ using namespace volmar;
 
 namespace {
 
-constexpr int kClientWidth = 497;
-constexpr int kClientHeight = 260;
+// Wide enough for the longest line of a short name.
+constexpr int kClientWidth = 620;
+constexpr int kClientHeight = 240;
 
 } // namespace
 
