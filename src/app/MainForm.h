@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QMainWindow>
 #include <QMetaType>
+#include <QStringList>
 
 #include <array>
 #include <functional>
@@ -16,6 +17,9 @@
 class QAction;
 class QKeyEvent;
 class QComboBox;
+class QDragEnterEvent;
+class QDragMoveEvent;
+class QDropEvent;
 class QLabel;
 class QMenu;
 class QMenuBar;
@@ -64,6 +68,7 @@ public:
     QWidget* WindowEditorBackPanel = nullptr; // parent of the frames; takes the keyboard focus
     volmar::PaintBox* WindowEditor = nullptr;
     QMenu* WindowEditorPopup = nullptr;
+    QMenu* MenuRecentFiles = nullptr; // "最近使ったプロジェクト" in the file menu
     QStatusBar* StatusBar = nullptr;
     std::array<QLabel*, 4> StatusPanels{}; // file path, "X:", "Y:", always empty
 
@@ -131,6 +136,11 @@ public:
     // its dialog has named the file. Raises volmar::VolmarError when the file
     // cannot be read (also when it does not exist); the document is then empty.
     void OpenProject(const QString& path);
+    // The recent-projects menu's entry: a project that no longer exists
+    // leaves the list and is reported as a file that cannot be opened.
+    void OpenRecentProject(const QString& path);
+    // The projects opened or saved last, newest first.
+    const QStringList& recentFiles() const { return recentFiles_; }
     void ZOrderStep(bool toFront);
     void ZOrderToEnd(bool toFront);
     // The window the align and size commands measure against: the one the
@@ -180,6 +190,8 @@ public:
     // Replaces the skin image. The old skin is released first, so a failed
     // load (raised as volmar::VolmarError) leaves no skin in force.
     void loadSkin(const QString& path);
+    // The skin-change command once its dialog has named the file.
+    void ChangeSkin(const QString& path);
 
     // ---- Painting -----------------------------------------------------------
     void invalidateCanvas();
@@ -276,6 +288,10 @@ protected:
     bool ApplicationEventsShortCut(QWidget* receiver, QKeyEvent* event);
 
     void closeEvent(QCloseEvent* event) override;
+    // A project or a skin dropped from a file manager (MainFormDrop.cpp).
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -285,6 +301,11 @@ private:
     void CreateCommands();
     void BuildMainMenu();
     void BuildPopupMenu();
+    void BuildRecentMenu(QMenu* file);
+    void LoadRecentFiles();
+    void RebuildRecentMenu();
+    // Puts path first in the recent-projects list and stores the list.
+    void RememberProject(const QString& path);
     void BuildToolBar();
     void WirePaintBoxes();
     void PlaceOnScreen();
@@ -313,6 +334,7 @@ private:
     volmar::DesignDocument document_;
     volmar::EditorDisplayState view_;
     QString currentFileName_;
+    QStringList recentFiles_;
     std::vector<TQxGrabSize*> frames_;
     std::function<QPoint()> pointerSource_;
     volmar::CanvasDrag drag_;

@@ -12,6 +12,7 @@
 
 TMainForm::TMainForm(volmar::Dialogs& dialogs, QWidget* parent)
     : QMainWindow(parent), dialogs_(dialogs), pointerSource_([] { return QCursor::pos(); }) {
+    setAcceptDrops(true);
     BuildLayout();
     CreateCommands();
     BuildMainMenu();
@@ -37,6 +38,7 @@ void TMainForm::FormCreate() {
     // The rulers and the canvas compose every repaint off-screen (PaintBox).
     PrepareHelp();
     ApplySettings();
+    LoadRecentFiles();
 }
 
 bool TMainForm::FormCloseQuery() {

@@ -50,6 +50,7 @@ void TMainForm::BuildMainMenu() {
     file->addAction(aacNewProject);
     file->addSeparator();
     file->addAction(aacOpenProject);
+    BuildRecentMenu(file);
     file->addSeparator();
     file->addAction(aacSaveAsProject);
     file->addAction(aacSaveProject);

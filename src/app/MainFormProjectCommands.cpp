@@ -1,29 +1,13 @@
 // Project commands: New, Open, Save As and Save.
 #include "app/MainForm.h"
 
+#include "app/DisplayPath.h"
 #include "dialogs/Dialogs.h"
 #include "document/FormText.h"
-#include "document/PathShortening.h"
 #include "document/ProjectFile.h"
 
-#include <QDir>
 #include <QFileInfo>
-#include <QFontMetrics>
 #include <QLabel>
-
-namespace {
-
-// The widest the path may be in the first status-bar panel.
-constexpr int kStatusPathWidth = 430;
-
-QString StatusPath(const QLabel& panel, const QString& path) {
-    const QFontMetrics metrics(panel.font());
-    return volmar::ShortenPath(
-        QDir::toNativeSeparators(path), kStatusPathWidth,
-        [&metrics](const QString& text) { return metrics.horizontalAdvance(text); });
-}
-
-} // namespace
 
 void TMainForm::aacNewProjectExecute() {
     if (!dialogs_.Confirm(
@@ -51,8 +35,9 @@ void TMainForm::OpenProject(const QString& path) {
         document_.Append(item);
     invalidateCanvas();
     currentFileName_ = path;
-    setStatusText(0, StatusPath(*StatusPanels[0], path));
+    setStatusText(0, volmar::DisplayPath(StatusPanels[0]->font(), path));
     RebuildWindowSelector();
+    RememberProject(path);
 }
 
 // The current file name changes only once the file has been written.
@@ -62,6 +47,7 @@ void TMainForm::aacSaveAsProjectExecute() {
         return;
     volmar::SaveProjectFile(document_, *path);
     currentFileName_ = *path;
+    RememberProject(*path);
 }
 
 void TMainForm::aacSaveProjectExecute() {

@@ -91,6 +91,10 @@ void TMainForm::aacSkinChangeExecute() {
     const std::optional<QString> path = dialogs_.OpenPicturePath(this);
     if (!path)
         return;
-    loadSkin(*path);
+    ChangeSkin(*path);
+}
+
+void TMainForm::ChangeSkin(const QString& path) {
+    loadSkin(path);
     WindowEditor->repaint();
 }

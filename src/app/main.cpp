@@ -1,13 +1,34 @@
+#include "app/CommandLine.h"
 #include "app/MainForm.h"
+#include "app/QtTranslations.h"
 #include "dialogs/QtDialogs.h"
 
 #include <QApplication>
+#include <QDir>
+
+#include <cstdio>
 
 int main(int argc, char* argv[]) {
+    // The command line is read before the display is opened, so --help and
+    // --version also work where there is none.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const volmar::CommandLine command = volmar::ReadCommandLine(arguments, QDir::currentPath());
+    if (command.exitCode) {
+        std::fputs(command.text.toLocal8Bit().constData(),
+                   *command.exitCode == 0 ? stdout : stderr);
+        return *command.exitCode;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VOLMAR"));
+    volmar::InstallQtTranslations(app);
     volmar::QtDialogs dialogs;
     TMainForm form(dialogs);
     form.show();
+    // After the settings have been applied, as if Open had named the file.
+    if (!command.file.isEmpty())
+        form.runGuarded([&form, &command] { form.OpenProject(command.file); });
     return app.exec();
 }

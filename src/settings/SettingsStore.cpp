@@ -66,4 +66,22 @@ void SettingsStore::WriteColor(const QString& key, quint32 value) {
     ini_.SetInteger(Section(), Key(key), qint32(value));
 }
 
+QStringList SettingsStore::ReadSectionValues(const QString& section,
+                                             const QStringList& keys) const {
+    QStringList values;
+    for (const QString& key : keys) {
+        const QString value = ini_.ReadString(Key(section), Key(key));
+        if (!value.isEmpty())
+            values << value;
+    }
+    return values;
+}
+
+void SettingsStore::ReplaceSection(const QString& section,
+                                   const QList<std::pair<QString, QString>>& entries) {
+    ini_.AddSection(Key(section));
+    for (const auto& [key, value] : entries)
+        ini_.SetString(Key(section), Key(key), value);
+}
+
 } // namespace volmar

@@ -3,7 +3,10 @@
 #include "document/IniStore.h"
 
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
+
+#include <utility>
 
 namespace volmar {
 
@@ -30,6 +33,14 @@ public:
     void WriteBool(const QString& key, bool value);
     void WriteText(const QString& key, const QString& value);
     void WriteColor(const QString& key, quint32 value);
+
+    // The program's own state beside "Setting" lives in sections of its own.
+    // The values of a section in the order of its keys; keys that are missing
+    // or empty are left out.
+    QStringList ReadSectionValues(const QString& section, const QStringList& keys) const;
+    // Replaces the whole section by these keys and values, in this order; a
+    // section left without keys is not written.
+    void ReplaceSection(const QString& section, const QList<std::pair<QString, QString>>& entries);
 
 private:
     IniStore ini_;

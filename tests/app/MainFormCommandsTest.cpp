@@ -86,7 +86,9 @@ TEST_F(CommandsTest, MainMenuHasItsEntriesInOrder) {
     for (const QAction* action : form->MainMenu->actions())
         menus << action->text() + QStringLiteral(": ") + Describe(action->menu());
     EXPECT_EQ(menus.join(QLatin1Char('\n')),
-              QStringLiteral("ファイル(&F): aacNewProject - aacOpenProject - aacSaveAsProject "
+              QStringLiteral("ファイル(&F): aacNewProject - aacOpenProject >最近使ったプロジェクト("
+                             "RecentFile0 RecentFile1 RecentFile2 RecentFile3 RecentFile4 "
+                             "RecentFile5 RecentFile6 RecentFile7) - aacSaveAsProject "
                              "aacSaveProject - MenuEnd\n"
                              "編集(&E): aacCopy aacCut aacPaste aacDelete - aacSelectAll - "
                              "aacViewGridLine aacSnapViewGrid aacViewruler - aacSkinChange - "
