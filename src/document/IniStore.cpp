@@ -16,7 +16,7 @@ IniStore::Span IniStore::Store(QByteArrayView bytes) {
 }
 
 void IniStore::OpenSection(Span name) {
-    sections_.push_back(Section{name, -1, -1, false});
+    sections_.push_back(Section{name, -1, -1, false, false});
     IndexSection(qsizetype(sections_.size()) - 1);
 }
 
@@ -24,6 +24,7 @@ void IniStore::AppendLine(qsizetype section, const Line& line) {
     const auto index = qsizetype(lines_.size());
     lines_.push_back(line);
     Section& target = sections_[size_t(section)];
+    target.Removed = false;
     if (target.LastLine < 0)
         target.FirstLine = index;
     else
@@ -154,6 +155,16 @@ void IniStore::SetInteger(QByteArrayView section, QByteArrayView key, qint32 val
 
 void IniStore::SetBool(QByteArrayView section, QByteArrayView key, bool value) {
     SetValue(section, key, value ? "1" : "0");
+}
+
+void IniStore::RemoveSection(QByteArrayView section) {
+    for (Section& candidate : sections_) {
+        if (IniNamesEqual(View(candidate.Name), section)) {
+            candidate.Removed = true;
+            candidate.FirstLine = -1;
+            candidate.LastLine = -1;
+        }
+    }
 }
 
 } // namespace volmar

@@ -65,6 +65,9 @@ public:
     void SetString(QByteArrayView section, QByteArrayView key, const QString& value);
     void SetInteger(QByteArrayView section, QByteArrayView key, qint32 value);
     void SetBool(QByteArrayView section, QByteArrayView key, bool value);
+    // Takes every section of this name out of the text, lines and all. A key
+    // set later opens it again, in the place of the last one.
+    void RemoveSection(QByteArrayView section);
 
 private:
     friend class IniSection;
@@ -86,6 +89,7 @@ private:
         qsizetype FirstLine = -1;
         qsizetype LastLine = -1;
         bool Replaced = false;
+        bool Removed = false;
     };
     // A slot of the open-addressing index from section name to section.
     struct Slot {

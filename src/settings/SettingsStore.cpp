@@ -79,7 +79,7 @@ QStringList SettingsStore::ReadSectionValues(const QString& section,
 
 void SettingsStore::ReplaceSection(const QString& section,
                                    const QList<std::pair<QString, QString>>& entries) {
-    ini_.AddSection(Key(section));
+    ini_.RemoveSection(Key(section));
     for (const auto& [key, value] : entries)
         ini_.SetString(Key(section), Key(key), value);
 }

@@ -38,8 +38,8 @@ public:
     // The values of a section in the order of its keys; keys that are missing
     // or empty are left out.
     QStringList ReadSectionValues(const QString& section, const QStringList& keys) const;
-    // Replaces the whole section by these keys and values, in this order; a
-    // section left without keys is not written.
+    // Replaces the whole section by these keys and values, in this order, in
+    // its place in the file; a section left without keys is not written.
     void ReplaceSection(const QString& section, const QList<std::pair<QString, QString>>& entries);
 
 private:

@@ -49,3 +49,14 @@ TEST(IniStoreWrite, AcceptsViewsIntoTheStoreItself) {
         store.SetValue("s", QByteArray("k") + QByteArray::number(i), *store.Find("s", "a"));
     EXPECT_EQ(store.ReadBytes("s", "k99"), "first");
 }
+
+TEST(IniStoreWrite, RemoveSectionTakesOutEveryOneOfThatNameAndASetKeyBringsItBack) {
+    IniStore store = IniStore::Read("[r]\r\nx=1\r\n[keep]\r\nk=v\r\n[R]\r\ny=2\r\n[after]\r\n");
+    store.RemoveSection("r");
+    EXPECT_FALSE(store.SectionExists("r"));
+    EXPECT_TRUE(store.KeyNames("r").isEmpty());
+    EXPECT_EQ(store.Write(), "[keep]\r\nk=v\r\n\r\n[after]\r\n\r\n");
+    store.SetValue("r", "z", "3");
+    EXPECT_EQ(store.ReadBytes("r", "x"), "");
+    EXPECT_EQ(store.Write(), "[keep]\r\nk=v\r\n\r\n[R]\r\nz=3\r\n\r\n[after]\r\n\r\n");
+}

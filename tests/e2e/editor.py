@@ -44,10 +44,11 @@ class Editor:
 
     running_editors = set()  # killed by run.py whatever happens
 
-    def __init__(self, executable, home, log_path, shots):
+    def __init__(self, executable, home, log_path, shots, arguments=()):
         self.shots = shots
         self._log = open(log_path, "ab")
-        self.process = subprocess.Popen([executable], env=home.environment(), cwd=home.path,
+        self.process = subprocess.Popen([executable, *arguments], env=home.environment(),
+                                        cwd=home.path,
                                         stdout=self._log, stderr=subprocess.STDOUT,
                                         start_new_session=True)
         Editor.running_editors.add(self)

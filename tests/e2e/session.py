@@ -19,7 +19,7 @@ class EditorSession(unittest.TestCase):
         cls.home = UserHome(context.work_root)
         cls.prepare()
         log = os.path.join(context.work_root, f"{cls.__name__}.log")
-        cls.editor = Editor(context.executable, cls.home, log, context.shots)
+        cls.editor = Editor(context.executable, cls.home, log, context.shots, cls.arguments())
         try:
             cls.editor.wait_ready()
         except BaseException:
@@ -29,6 +29,11 @@ class EditorSession(unittest.TestCase):
     @classmethod
     def prepare(cls):
         """Files the session needs before the editor starts."""
+
+    @classmethod
+    def arguments(cls):
+        """The editor's command line after the program name."""
+        return []
 
     @classmethod
     def tearDownClass(cls):

@@ -1,0 +1,64 @@
+"""volmar FILE: the project named on the command line is on the canvas at
+start and heads the recent projects; --version and a usage error need no
+display."""
+
+import os
+import subprocess
+import unittest
+
+import context
+import document
+from canvas import Window
+from session import EditorSession
+
+START_WINDOWS = [Window("menu", 40, 40, 200, 168), Window("help", 240, 300, 600, 364)]
+PROJECT = "start.rsform"
+
+
+class OpenFromCommandLine(EditorSession):
+
+    @classmethod
+    def prepare(cls):
+        # Beside the home folder the editor starts in, named by a relative path.
+        cls.path = os.path.join(cls.home.path, PROJECT)
+        with open(cls.path, "wb") as f:
+            f.write(document.form_text(START_WINDOWS))
+
+    @classmethod
+    def arguments(cls):
+        return [PROJECT]
+
+    def test_1_the_project_is_open_at_start(self):
+        self.editor.wait_canvas(START_WINDOWS, "the windows of the project named at start")
+        self.snapshot("opened-at-start")
+        self.done("open")
+
+    def test_2_closing_keeps_it_first_among_the_recent_projects(self):
+        self.needs("open")
+        self.assertEqual(self.editor.close_confirmed(), 0)
+        with open(self.home.settings_file, "rb") as f:
+            recent = document.ini_values(f.read(), "RecentFiles")
+        self.assertEqual(recent.get("File0"), self.path)
+
+
+class CommandLineWithoutDisplay(unittest.TestCase):
+
+    def run_volmar(self, *arguments):
+        env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY")}
+        env["QT_QPA_PLATFORM"] = "xcb"
+        return subprocess.run([context.executable, *arguments], env=env, capture_output=True,
+                              text=True, timeout=20)
+
+    def test_version_and_help_print_and_end_with_0(self):
+        version = self.run_volmar("--version")
+        self.assertEqual((version.returncode, version.stdout.split()[0]), (0, "volmar"))
+        usage = self.run_volmar("--help")
+        self.assertEqual(usage.returncode, 0)
+        self.assertIn("[file]", usage.stdout)
+
+    def test_unknown_option_prints_the_usage_on_stderr_and_ends_with_2(self):
+        result = self.run_volmar("--bogus")
+        self.assertEqual(result.returncode, 2)
+        self.assertEqual(result.stdout, "")
+        self.assertIn("Unknown option 'bogus'", result.stderr)
+        self.assertIn("Usage: volmar", result.stderr)
