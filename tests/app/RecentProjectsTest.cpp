@@ -73,13 +73,6 @@ TEST_F(RecentProjects, NewestFirstWithoutRepeatsAndAtMostEight) {
     Trigger(form->aacSaveAsProject);
     EXPECT_EQ(form->recentFiles().first(), dir.filePath("saved.rsform"));
     EXPECT_EQ(form->recentFiles().size(), 8);
-
-    // The next run starts with the stored list.
-    const QStringList stored = form->recentFiles();
-    form.reset();
-    SetUp();
-    EXPECT_EQ(form->recentFiles(), stored);
-    EXPECT_EQ(ToolTips(), stored);
 }
 
 TEST_F(RecentProjects, EntriesShowTheShortenedPathAndOpenTheProject) {

@@ -8,13 +8,6 @@
 namespace volmar::test {
 namespace {
 
-TEST(RecentFiles, PutFirstDropsTheEarlierEntryAndTheOldestBeyondEight) {
-    QStringList recent;
-    for (const char* path : {"a", "b", "c", "d", "e", "f", "g", "h", "i", "c"})
-        recent = WithRecentFile(recent, path);
-    EXPECT_EQ(recent, (QStringList{"c", "i", "h", "g", "f", "e", "d", "b"}));
-}
-
 TEST(RecentFiles, HandEditedSectionReadsInKeyOrderWithoutGapsOrRepeats) {
     SettingsFixtureFolder folder;
     EXPECT_TRUE(ReadRecentFiles(folder.Path()).isEmpty());
