@@ -1,11 +1,13 @@
 #include "render/SkinRenderer.h"
 
 #include "render/CanvasImage.h"
+#include "render/CoverageMask.h"
 #include "render/PieceDrawing.h"
 #include "render/WindowFrame.h"
 #include "render/WindowLabel.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace volmar {
 
@@ -33,6 +35,15 @@ void DrawLabel(QImage& canvas, const QString& name, const QFont& font, const Win
         std::copy(source + (drawn.Left - box.Left), source + (drawn.Right - box.Left),
                   dest + area.OriginX + drawn.Left);
     }
+}
+
+// The part of the canvas a window replaces; empty for a window of zero or
+// negative width or height, which draws nothing.
+Rect64 PaintedRect(const TWindowItem& window, const Rect64& paintable) {
+    const Rect64 onCanvas{window.Left, window.Top, window.Right, window.Bottom};
+    if (onCanvas.IsEmpty())
+        return {};
+    return onCanvas.Intersected(paintable);
 }
 
 void DrawPreparedWindow(QImage& canvas, const PreparedSkin& skin, const TWindowItem& window,
@@ -71,8 +82,21 @@ void DrawAllWindows(QImage& canvas, const QImage& skin, const DesignDocument& do
     EnsurePaintableFormat(canvas);
     const PreparedSkin prepared(skin);
     const Rect64 paintable = PaintableArea(canvas, clip);
-    for (const auto& window : document)
-        DrawPreparedWindow(canvas, prepared, *window, labelFont, paintable);
+    // Each window replaces every pixel of its rectangle, so one that the
+    // windows in front of it cover completely would leave no pixel behind.
+    const int count = document.Count();
+    std::vector<bool> shows(size_t(count), false);
+    CoverageMask covered(paintable);
+    for (int i = count - 1; i >= 0; --i) {
+        const Rect64 painted = PaintedRect(*document.At(i), paintable);
+        if (painted.IsEmpty() || covered.Covers(painted))
+            continue;
+        shows[size_t(i)] = true;
+        covered.Add(painted);
+    }
+    for (int i = 0; i < count; ++i)
+        if (shows[size_t(i)])
+            DrawPreparedWindow(canvas, prepared, *document.At(i), labelFont, paintable);
 }
 
 } // namespace volmar

@@ -9,6 +9,8 @@
 
 #include <QFontMetrics>
 
+#include <random>
+
 #include <gtest/gtest.h>
 
 using namespace testskins;
@@ -122,6 +124,31 @@ TEST(SkinRenderer, EmptyOrNegativeWindowDrawsNothing) {
         EXPECT_EQ(
             Drawn(Coded(), MakeWindow("n", r.x(), r.y(), r.x() + r.width(), r.y() + r.height())),
             untouched);
+}
+
+// Windows that those in front of them cover completely are left out: the
+// picture is the same as drawing every window in turn, with or without a clip.
+TEST(SkinRenderer, HiddenWindowsLeaveTheSamePicture) {
+    std::mt19937 random(13);
+    auto coordinate = [&](int from, int to) {
+        return std::uniform_int_distribution<int>(from, to)(random);
+    };
+    volmar::DesignDocument doc;
+    for (int i = 0; i < 400; ++i) {
+        const int left = coordinate(-60, 660), top = coordinate(-60, 500);
+        doc.Append(MakeWindow(QStringLiteral("w%1").arg(i), left, top, left + coordinate(-5, 300),
+                              top + coordinate(-5, 200)));
+        if (i % 50 == 0) // the same rectangle again, in front
+            doc.Append(*doc.At(doc.Count() - 1));
+    }
+    for (const QRect clip : {QRect(), QRect(100, 70, 333, 211)}) {
+        QImage expected = Canvas();
+        for (const auto& window : doc)
+            volmar::DrawWindow(expected, Coded(), *window, volmar::WindowLabelFont(), clip);
+        QImage actual = Canvas();
+        volmar::DrawAllWindows(actual, Coded(), doc, volmar::WindowLabelFont(), clip);
+        EXPECT_EQ(actual, expected);
+    }
 }
 
 TEST(SkinRenderer, LaterWindowCoversEarlierCompletelyMarginIncluded) {
