@@ -15,6 +15,21 @@ std::uint64_t WordMask(qint64 w, qint64 from, qint64 to) {
     return upTo & ~((std::uint64_t(1) << first) - 1);
 }
 
+// The words that columns [from, to) of the area touch, with the masks of
+// the first and the last of them (the words between are whole).
+struct WordSpan {
+    qint64 First;
+    qint64 Last;
+    std::uint64_t FirstMask;
+    std::uint64_t LastMask;
+};
+
+WordSpan SpanOf(qint64 from, qint64 to) {
+    const qint64 first = from / kWordBits;
+    const qint64 last = (to - 1) / kWordBits;
+    return {first, last, WordMask(first, from, to), WordMask(last, from, to)};
+}
+
 } // namespace
 
 CoverageMask::CoverageMask(const Rect64& area)
@@ -34,15 +49,15 @@ bool CoverageMask::Covers(const Rect64& r) const {
     const Rect64 cut = r.Intersected(area_);
     if (cut.IsEmpty())
         return true;
-    const qint64 from = cut.Left - area_.Left;
-    const qint64 to = cut.Right - area_.Left;
+    const WordSpan span = SpanOf(cut.Left - area_.Left, cut.Right - area_.Left);
     for (qint64 y = cut.Top; y < cut.Bottom; ++y) {
         const std::uint64_t* row = Row(y);
-        for (qint64 w = from / kWordBits; w * kWordBits < to; ++w) {
-            const std::uint64_t mask = WordMask(w, from, to);
-            if ((row[w] & mask) != mask)
+        if ((row[span.First] & span.FirstMask) != span.FirstMask ||
+            (row[span.Last] & span.LastMask) != span.LastMask)
+            return false;
+        for (qint64 w = span.First + 1; w < span.Last; ++w)
+            if (row[w] != ~std::uint64_t(0))
                 return false;
-        }
     }
     return true;
 }
@@ -51,12 +66,13 @@ void CoverageMask::Add(const Rect64& r) {
     const Rect64 cut = r.Intersected(area_);
     if (cut.IsEmpty())
         return;
-    const qint64 from = cut.Left - area_.Left;
-    const qint64 to = cut.Right - area_.Left;
+    const WordSpan span = SpanOf(cut.Left - area_.Left, cut.Right - area_.Left);
     for (qint64 y = cut.Top; y < cut.Bottom; ++y) {
         std::uint64_t* row = Row(y);
-        for (qint64 w = from / kWordBits; w * kWordBits < to; ++w)
-            row[w] |= WordMask(w, from, to);
+        row[span.First] |= span.FirstMask;
+        row[span.Last] |= span.LastMask;
+        for (qint64 w = span.First + 1; w < span.Last; ++w)
+            row[w] = ~std::uint64_t(0);
     }
 }
 
