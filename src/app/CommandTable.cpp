@@ -18,6 +18,10 @@ constexpr int kNone = 0;
 constexpr int kNoImage = -1;
 
 const CommandEntry kCommands[] = {
+    {&TMainForm::aacUndo, "aacUndo", "元に戻す(&U)", false, Ctrl(Qt::Key_Z), kNoImage,
+     &TMainForm::aacUndoExecute, false},
+    {&TMainForm::aacRedo, "aacRedo", "やり直し(&R)", false, Ctrl(Qt::Key_Y), kNoImage,
+     &TMainForm::aacRedoExecute, false},
     {&TMainForm::aacNewProject, "aacNewProject", "新規プロジェクト", true, Ctrl(Qt::Key_N), 3,
      &TMainForm::aacNewProjectExecute, false},
     {&TMainForm::aacOpenProject, "aacOpenProject", "プロジェクトを開く", true, Ctrl(Qt::Key_O), 4,

@@ -3,15 +3,19 @@
 #include "canvas/CanvasDrag.h"
 #include "document/CanvasRect.h"
 #include "document/DesignDocument.h"
+#include "edit/BoundsStep.h"
+#include "edit/ReplaceDocumentStep.h"
 #include "render/DisplayState.h"
 
 #include <QImage>
 #include <QMainWindow>
 #include <QMetaType>
 #include <QStringList>
+#include <QUndoStack>
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <vector>
 
 class QAction;
@@ -33,6 +37,8 @@ class TQxGrabSize;
 namespace volmar {
 class ApplicationEvents;
 class Dialogs;
+class EditStep;
+class InputWatch;
 class RubberBand;
 enum class ArrangeCommand;
 class PaintBox;
@@ -73,6 +79,8 @@ public:
     std::array<QLabel*, 4> StatusPanels{}; // file path, "X:", "Y:", always empty
 
     // ---- Command table --------------------------------------------------
+    QAction* aacUndo = nullptr;
+    QAction* aacRedo = nullptr;
     QAction* aacNewProject = nullptr;
     QAction* aacOpenProject = nullptr;
     QAction* aacSaveAsProject = nullptr;
@@ -122,6 +130,20 @@ public:
     void setCurrentFileName(const QString& path) { currentFileName_ = path; }
     void setStatusText(int panel, const QString& text);
 
+    // ---- Undo history ---------------------------------------------------------
+    // Every change of the document's list, edges or names is a step on this
+    // stack; undo and redo restore the selection of their side of the step.
+    QUndoStack& undoStack() { return undoStack_; }
+    // Changes the edges of several definitions as one step named name: each
+    // definition (by its index) gets its After edges, whether or not it has
+    // them already; Before are the edges undo gives back. Changes without a
+    // difference are dropped, and no step is made when none is left. The
+    // frames and the canvas follow; the selection stays.
+    void PushBoundsChange(const QString& name,
+                          const std::vector<volmar::IndexedBoundsChange>& changes);
+    // A drag on the canvas or of a frame is under way: undo and redo wait.
+    bool IsDragUnderWay() const;
+
     // Runs a command; a failure it raises is shown in the standard error box.
     void runGuarded(const std::function<void()>& command);
 
@@ -135,6 +157,7 @@ public:
     // Replaces the document with the project file at path, as Open does once
     // its dialog has named the file. Raises volmar::VolmarError when the file
     // cannot be read (also when it does not exist); the document is then empty.
+    // Either way it is one step of the undo history.
     void OpenProject(const QString& path);
     // The recent-projects menu's entry: a project that no longer exists
     // leaves the list and is reported as a file that cannot be opened.
@@ -203,6 +226,8 @@ public:
 
 public Q_SLOTS:
     // Commands. Each runs inside runGuarded when triggered.
+    void aacUndoExecute();
+    void aacRedoExecute();
     void aacNewProjectExecute();
     void aacOpenProjectExecute();
     void aacSaveAsProjectExecute();
@@ -255,6 +280,7 @@ protected:
 
     // ---- Enabling and check rules ---------------------------------------------
     void ApplicationEventsIdle();
+    void aacUndoUpdate();
     void aacSaveAsProjectUpdate();
     void aacDeleteUpdate();
     void aacHelpUpdate();
@@ -311,7 +337,23 @@ private:
     void PlaceOnScreen();
     QMenu* BuildZOrderMenu(QWidget* parent);
     QMenu* BuildArrangeMenu(QWidget* parent);
-    void ReorderSelected(const std::function<void(TWindowItem*)>& move);
+    void ReorderSelected(QStringView name, const std::function<int(int)>& partner);
+    void DeleteSelected(QStringView name);
+    // Pushes a step that changes the document; none for a null step.
+    void PushStep(std::unique_ptr<volmar::EditStep> step);
+    // After undo or redo: the frames, the selector and the canvas follow.
+    void AfterHistoryStep();
+    void ReplaceDocument(volmar::DesignDocument::Items items, volmar::ProjectName project,
+                         QStringView name);
+    // A frame drag: the edges of the selected windows at the press, and the
+    // step made of their changes at the release.
+    std::vector<volmar::BoundsChange> SelectedFrameBounds() const;
+    void BeginFrameDrag();
+    void FlushFrameDrag();
+    void RebaseFrameDrag();
+    void FinishFrameDrag();
+    std::vector<volmar::BoundsChange> BeginNudge();
+    void FinishNudge(std::vector<volmar::BoundsChange> changes);
     TQxGrabSize* CreateFrame(TWindowItem* item);
     void WireFrameEvents(TQxGrabSize* frame);
     // Copies the snap flag, grid spacings and handle colours into a frame.
@@ -324,6 +366,7 @@ private:
 
     // Canvas interaction: pointer handlers, rubber band, hint window, key hook.
     void WireCanvasInteraction();
+    void WireUndoHistory();
     void SelectOnPress(TWindowItem* hit, bool addToSelection);
     void FinishCanvasDrag(volmar::CanvasPoint corner);
     void ApplyKeyNudge(const QKeyEvent* event);
@@ -332,6 +375,13 @@ private:
     volmar::Dialogs& dialogs_;
     QImage skin_;
     volmar::DesignDocument document_;
+    volmar::ProjectAccess project_;
+    QUndoStack undoStack_; // after document_: its steps refer to the definitions
+    // The selected windows' edges at the press on a frame; empty between drags.
+    std::vector<volmar::BoundsChange> dragBaseline_;
+    // Keyboard nudges merge while this stays the same; other input bumps it.
+    quint64 nudgeChain_ = 0;
+    volmar::InputWatch* inputWatch_ = nullptr;
     volmar::EditorDisplayState view_;
     QString currentFileName_;
     QStringList recentFiles_;

@@ -46,6 +46,7 @@ void TMainForm::CreateCommands() {
 
 void TMainForm::UpdateActions() {
     ApplicationEventsIdle();
+    aacUndoUpdate();
     aacSaveAsProjectUpdate();
     aacDeleteUpdate();
     aacHelpUpdate();

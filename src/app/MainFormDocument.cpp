@@ -2,6 +2,8 @@
 #include "app/MainForm.h"
 
 #include "dialogs/Dialogs.h"
+#include "edit/ListStep.h"
+#include "edit/StepNames.h"
 
 #include <QLabel>
 
@@ -33,11 +35,12 @@ void TMainForm::AddWindowDefinition(const volmar::CanvasRect& r) {
         return;
     auto item = std::make_unique<TWindowItem>();
     item->Name = name;
-    item->Left = r.Left;
-    item->Top = r.Top;
-    item->Right = r.Right;
-    item->Bottom = r.Bottom;
-    document_.Append(std::move(item));
+    volmar::SetBounds(*item, r);
+    volmar::DesignDocument::Items items;
+    items.push_back(std::move(item));
+    const volmar::Selection selection = volmar::SelectedDefinitions(document_);
+    PushStep(volmar::ListStep::Appending(document_, volmar::kStepCreate.toString(),
+                                         std::move(items), selection, selection));
     invalidateCanvas();
     RebuildWindowSelector();
 }
@@ -53,8 +56,9 @@ void TMainForm::ClearDocument() {
 }
 
 // The z-order commands take the selected definition from its frame, drop
-// every frame, move the definition and select it again.
-void TMainForm::ReorderSelected(const std::function<void(TWindowItem*)>& move) {
+// every frame, swap the definition with its partner and select it again. A
+// definition already at that end moves nowhere and makes no step.
+void TMainForm::ReorderSelected(QStringView name, const std::function<int(int)>& partner) {
     if (CountSelected() == 0)
         return;
     TQxGrabSize* frame = FindSelectedFrame();
@@ -63,7 +67,11 @@ void TMainForm::ReorderSelected(const std::function<void(TWindowItem*)>& move) {
     TWindowItem* target = FrameItem(frame);
     SetAllSelected(false);
     RebuildFrames();
-    move(target);
+    const int i = document_.IndexOf(target);
+    const int j = i < 0 ? i : partner(i);
+    if (j != i)
+        PushStep(std::make_unique<volmar::ReorderStep>(document_, name.toString(), i, j,
+                                                       volmar::Selection{target}));
     target->Selected = true;
     RebuildFrames();
     RebuildWindowSelector();
@@ -71,13 +79,13 @@ void TMainForm::ReorderSelected(const std::function<void(TWindowItem*)>& move) {
 }
 
 void TMainForm::ZOrderStep(bool toFront) {
-    ReorderSelected(
-        [this, toFront](TWindowItem* target) { document_.ZOrderStep(target, toFront); });
+    ReorderSelected(toFront ? volmar::kStepZTop : volmar::kStepZBack,
+                    [this, toFront](int i) { return document_.ZOrderStepPartner(i, toFront); });
 }
 
 void TMainForm::ZOrderToEnd(bool toFront) {
-    ReorderSelected(
-        [this, toFront](TWindowItem* target) { document_.ZOrderToEnd(target, toFront); });
+    ReorderSelected(toFront ? volmar::kStepZFullTop : volmar::kStepZFullBack,
+                    [this, toFront](int i) { return document_.ZOrderEndPartner(i, toFront); });
 }
 
 void TMainForm::aacZBackExecute() {

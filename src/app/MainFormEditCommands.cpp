@@ -2,6 +2,8 @@
 #include "app/MainForm.h"
 
 #include "commands/ClipboardText.h"
+#include "edit/ListStep.h"
+#include "edit/StepNames.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -13,17 +15,25 @@ void TMainForm::aacCopyExecute() {
 
 void TMainForm::aacCutExecute() {
     aacCopyExecute();
-    aacDeleteExecute();
+    DeleteSelected(volmar::kStepCut);
 }
 
 // Pasted windows land in front of all others; the clipboard then holds them
 // at their new places, so the next paste lands one offset further. Only the
 // last definition of the document ends up selected, as if picked by the user.
+// All the pasted windows are one step.
 void TMainForm::aacPasteExecute() {
     QClipboard* clipboard = QGuiApplication::clipboard();
     const volmar::PastedText pasted = volmar::ReadPastedText(clipboard->text());
-    for (const TWindowItem& item : pasted.Definitions)
-        document_.Append(item);
+    if (!pasted.Definitions.empty()) {
+        volmar::DesignDocument::Items items;
+        for (const TWindowItem& item : pasted.Definitions)
+            items.push_back(std::make_unique<TWindowItem>(item));
+        volmar::Selection last{items.back().get()};
+        PushStep(
+            volmar::ListStep::Appending(document_, volmar::kStepPaste.toString(), std::move(items),
+                                        volmar::SelectedDefinitions(document_), std::move(last)));
+    }
     clipboard->setText(pasted.NextClipboardText);
     invalidateCanvas();
     RebuildWindowSelector();
@@ -33,22 +43,29 @@ void TMainForm::aacPasteExecute() {
     }
 }
 
+void TMainForm::aacDeleteExecute() {
+    DeleteSelected(volmar::kStepDelete);
+}
+
 // The selected definitions are unselected and their frames removed before
-// the definitions themselves go, back to front. One rebuild of the frames
+// the definitions themselves go, all in one step. One rebuild of the frames
 // serves them all: rebuilding once per definition would create and drop a
 // frame for every other selected definition each time.
-void TMainForm::aacDeleteExecute() {
+void TMainForm::DeleteSelected(QStringView name) {
     std::vector<int> doomed;
-    for (int i = document_.Count() - 1; i >= 0; --i) {
+    volmar::Selection selection;
+    for (int i = 0; i < document_.Count(); ++i) {
         TWindowItem* item = document_.At(i);
         if (!item->Selected)
             continue;
         item->Selected = false;
         doomed.push_back(i);
+        selection.push_back(item);
     }
     RebuildFrames();
-    for (int index : doomed)
-        document_.RemoveAt(index);
+    if (!doomed.empty())
+        PushStep(volmar::ListStep::Removing(document_, name.toString(), std::move(doomed),
+                                            std::move(selection), {}));
     RebuildWindowSelector();
     invalidateCanvas();
 }

@@ -15,6 +15,7 @@
 void TMainForm::WireFrameEvents(TQxGrabSize* frame) {
     frame->OnMouseDown = [this](TQxGrabSize*, QMouseEvent* event) {
         framePointer_ = event->globalPosition().toPoint();
+        BeginFrameDrag();
     };
     frame->OnMouseMove = [this](TQxGrabSize* sender, QMouseEvent* event) {
         framePointer_ = event->globalPosition().toPoint();
@@ -95,8 +96,10 @@ void TMainForm::FrameDblClick(TQxGrabSize*) {
     aacSelectProperty->trigger();
 }
 
+// A drag ends as one step, made of what changed since the press.
 void TMainForm::FrameMouseUp(TQxGrabSize*) {
     HideCanvasHint();
+    FinishFrameDrag();
 }
 
 // The window's size while a handle is dragged: the frame is 5 pixels taller.

@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QKeyEvent>
 
+#include <utility>
+
 // Sees only the keys that no menu entry or action shortcut claimed. While the
 // window is active, the canvas panel has the focus and a window is selected,
 // every such key is taken, and the arrow keys nudge the selection.
@@ -33,13 +35,17 @@ void TMainForm::ApplyKeyNudge(const QKeyEvent* event) {
 }
 
 void TMainForm::MoveSelectedBy(qint32 dx, qint32 dy) {
+    std::vector<volmar::BoundsChange> changes = BeginNudge();
     volmar::MoveSelectedFrames(frames_, dx, dy);
+    FinishNudge(std::move(changes));
     repaintRulers();
     invalidateCanvas();
 }
 
 void TMainForm::ResizeSelectedBy(qint32 dw, qint32 dh) {
+    std::vector<volmar::BoundsChange> changes = BeginNudge();
     volmar::ResizeSelectedFrames(frames_, dw, dh);
+    FinishNudge(std::move(changes));
     repaintRulers();
     invalidateCanvas();
 }

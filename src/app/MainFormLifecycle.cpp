@@ -20,6 +20,7 @@ TMainForm::TMainForm(volmar::Dialogs& dialogs, QWidget* parent)
     BuildToolBar();
     WirePaintBoxes();
     WireCanvasInteraction();
+    WireUndoHistory();
     connect(WindowSelector, &QComboBox::activated, this,
             [this] { runGuarded([this] { WindowSelectorChange(); }); });
     PlaceOnScreen();
@@ -48,6 +49,7 @@ bool TMainForm::FormCloseQuery() {
 }
 
 void TMainForm::FormDestroy() {
+    undoStack_.clear();
     ClearDocument();
     skin_ = QImage();
     ReleaseHelp();

@@ -59,6 +59,8 @@ void TMainForm::BuildMainMenu() {
 
     QMenu* edit = MainMenu->addMenu(QStringLiteral("編集(&E)"));
     edit->setObjectName(QStringLiteral("MenuEdit"));
+    edit->addActions({aacUndo, aacRedo});
+    edit->addSeparator();
     edit->addActions({aacCopy, aacCut, aacPaste, aacDelete});
     edit->addSeparator();
     edit->addAction(aacSelectAll);

@@ -5,6 +5,8 @@
 #include "dialogs/Dialogs.h"
 #include "document/FormText.h"
 #include "document/ProjectFile.h"
+#include "document/VolmarError.h"
+#include "edit/StepNames.h"
 
 #include <QFileInfo>
 #include <QLabel>
@@ -15,8 +17,7 @@ void TMainForm::aacNewProjectExecute() {
             QStringLiteral("プロジェクトを初期化します。\r\n"
                            "現在のプロジェクトは破棄されますが本当によろしいですか？")))
         return;
-    ClearDocument();
-    invalidateCanvas();
+    ReplaceDocument({}, volmar::ProjectName{}, volmar::kStepNewProject);
 }
 
 // A path typed into the dialog that names no existing file does nothing.
@@ -27,17 +28,37 @@ void TMainForm::aacOpenProjectExecute() {
     OpenProject(*path);
 }
 
-// The document is cleared before the file is read: a file that cannot be
-// read leaves an empty document without a current file.
+// A file that cannot be read leaves an empty document without a current
+// file, as if the document had been cleared before reading; that too is a
+// step, so undo brings the old document back.
 void TMainForm::OpenProject(const QString& path) {
-    ClearDocument();
-    for (const TWindowItem& item : volmar::ReadDefinitions(volmar::ReadProjectFileBytes(path)))
-        document_.Append(item);
-    invalidateCanvas();
-    currentFileName_ = path;
-    setStatusText(0, volmar::DisplayPath(StatusPanels[0]->font(), path));
-    RebuildWindowSelector();
+    volmar::DesignDocument::Items items;
+    try {
+        for (const TWindowItem& item : volmar::ReadDefinitions(volmar::ReadProjectFileBytes(path)))
+            items.push_back(std::make_unique<TWindowItem>(item));
+    } catch (const volmar::VolmarError&) {
+        ReplaceDocument({}, volmar::ProjectName{}, volmar::kStepOpenProject);
+        throw;
+    }
+    ReplaceDocument(std::move(items),
+                    volmar::ProjectName{path, volmar::DisplayPath(StatusPanels[0]->font(), path)},
+                    volmar::kStepOpenProject);
     RememberProject(path);
+}
+
+// New and Open: the whole document and the project name in one step. When
+// they are the same as before, no step is made, but the selection still goes.
+void TMainForm::ReplaceDocument(volmar::DesignDocument::Items items, volmar::ProjectName project,
+                                QStringView name) {
+    std::unique_ptr<volmar::ReplaceDocumentStep> step = volmar::ReplaceDocumentStep::Replacing(
+        document_, project_, name.toString(), std::move(items), std::move(project));
+    if (step)
+        PushStep(std::move(step));
+    else
+        SetAllSelected(false);
+    RebuildFrames();
+    RebuildWindowSelector();
+    invalidateCanvas();
 }
 
 // The current file name changes only once the file has been written.

@@ -7,6 +7,8 @@
 #include "commands/FormCode.h"
 #include "commands/FormProperty.h"
 #include "dialogs/Dialogs.h"
+#include "edit/DefinitionStep.h"
+#include "edit/StepNames.h"
 
 #include <QComboBox>
 #include <QSignalBlocker>
@@ -31,7 +33,10 @@ void TMainForm::aacSelectPropertyExecute() {
     form.Fill(*item);
     if (dialogs_.Exec(form) != QDialog::Accepted)
         return;
-    form.ApplyTo(*item);
+    TWindowItem edited = *item;
+    form.ApplyTo(edited);
+    PushStep(volmar::DefinitionStep::Changing(document_, volmar::kStepProperty.toString(), item,
+                                              edited, volmar::Selection{item}));
     frame->SetBounds(item->Left, item->Top, item->Right - item->Left,
                      item->Bottom - item->Top + kFrameExtraHeight);
     invalidateCanvas();

@@ -32,6 +32,42 @@ void DesignDocument::Swap(int i, int j) {
     std::swap(items_[static_cast<size_t>(i)], items_[static_cast<size_t>(j)]);
 }
 
+// Both walk the list once, so taking or giving back many definitions stays
+// linear in the length of the list.
+DesignDocument::Items DesignDocument::Take(const std::vector<int>& ascending) {
+    Items taken;
+    taken.reserve(ascending.size());
+    Items kept;
+    kept.reserve(items_.size() - ascending.size());
+    size_t next = 0;
+    for (size_t i = 0; i < items_.size(); ++i) {
+        if (next < ascending.size() && size_t(ascending[next]) == i) {
+            taken.push_back(std::move(items_[i]));
+            ++next;
+        } else {
+            kept.push_back(std::move(items_[i]));
+        }
+    }
+    items_.swap(kept);
+    return taken;
+}
+
+void DesignDocument::Insert(const std::vector<int>& ascending, Items items) {
+    Items merged;
+    merged.reserve(items_.size() + items.size());
+    size_t next = 0;
+    size_t old = 0;
+    while (old < items_.size() || next < items.size()) {
+        if (next < items.size() && size_t(ascending[next]) == merged.size())
+            merged.push_back(std::move(items[next++]));
+        else if (old < items_.size())
+            merged.push_back(std::move(items_[old++]));
+        else // an index past the end: the rest go last, in their order
+            merged.push_back(std::move(items[next++]));
+    }
+    items_.swap(merged);
+}
+
 int DesignDocument::CountSelected() const {
     int n = 0;
     for (const auto& item : items_)
@@ -59,21 +95,25 @@ void DesignDocument::SelectInsideRect(const CanvasRect& r) {
                          item->Bottom <= r.Bottom;
 }
 
+int DesignDocument::ZOrderStepPartner(int i, bool toFront) const {
+    const int j = toFront ? i + 1 : i - 1;
+    return j < 0 || j >= Count() ? i : j;
+}
+
+int DesignDocument::ZOrderEndPartner(int, bool toFront) const {
+    return toFront ? Count() - 1 : 0;
+}
+
 void DesignDocument::ZOrderStep(TWindowItem* target, bool toFront) {
     const int i = IndexOf(target);
-    if (i < 0)
-        return;
-    const int j = toFront ? i + 1 : i - 1;
-    if (j < 0 || j >= Count())
-        return;
-    Swap(i, j);
+    if (i >= 0)
+        Swap(i, ZOrderStepPartner(i, toFront));
 }
 
 void DesignDocument::ZOrderToEnd(TWindowItem* target, bool toFront) {
     const int i = IndexOf(target);
-    if (i < 0)
-        return;
-    Swap(i, toFront ? Count() - 1 : 0);
+    if (i >= 0)
+        Swap(i, ZOrderEndPartner(i, toFront));
 }
 
 bool IsLargeEnoughForWindow(const CanvasRect& r) {

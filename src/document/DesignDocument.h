@@ -14,6 +14,8 @@ namespace volmar {
 // are removed, so frames and selector items may refer to them.
 class DesignDocument {
 public:
+    using Items = std::vector<std::unique_ptr<TWindowItem>>;
+
     int Count() const { return static_cast<int>(items_.size()); }
     bool IsEmpty() const { return items_.empty(); }
     TWindowItem* At(int index) const { return items_[static_cast<size_t>(index)].get(); }
@@ -26,6 +28,15 @@ public:
     void Clear();
     void Swap(int i, int j);
 
+    // Takes the definitions at the given ascending indices out of the list,
+    // the others keeping their order, and hands them over in that order.
+    Items Take(const std::vector<int>& ascending);
+    // Puts definitions back so that each lands at its given index; the
+    // indices ascend and name places in the list as it is afterwards.
+    void Insert(const std::vector<int>& ascending, Items items);
+    // Exchanges the whole list with items.
+    void SwapItems(Items& items) { items_.swap(items); }
+
     int CountSelected() const;
     void SetAllSelected(bool selected);
 
@@ -33,6 +44,11 @@ public:
     TWindowItem* DefinitionAt(qint32 x, qint32 y) const;
     // Selects exactly the definitions lying inside r, edges included.
     void SelectInsideRect(const CanvasRect& r);
+
+    // The index the z-order moves swap index i with: one step or the end
+    // towards the front or the back; i itself when it is at that end already.
+    int ZOrderStepPartner(int i, bool toFront) const;
+    int ZOrderEndPartner(int i, bool toFront) const;
 
     // Z-order moves of one definition; each is a swap of two entries.
     void ZOrderStep(TWindowItem* target, bool toFront);
@@ -42,7 +58,7 @@ public:
     auto end() const { return items_.end(); }
 
 private:
-    std::vector<std::unique_ptr<TWindowItem>> items_;
+    Items items_;
 };
 
 // The smallest side a drawn window may have.

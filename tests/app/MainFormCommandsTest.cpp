@@ -36,6 +36,8 @@ TEST_F(CommandsTest, CommandsCarryCaptionShortcutAndImage) {
         bool image;
     };
     const Expected table[] = {
+        {"aacUndo", "元に戻す(&U)", "Ctrl+Z", false},
+        {"aacRedo", "やり直し(&R)", "Ctrl+Y", false},
         {"aacNewProject", "新規プロジェクト", "Ctrl+N", true},
         {"aacOpenProject", "プロジェクトを開く", "Ctrl+O", true},
         {"aacSaveAsProject", "プロジェクトに名前をつけて保存", "", true},
@@ -76,6 +78,7 @@ TEST_F(CommandsTest, CommandsCarryCaptionShortcutAndImage) {
         EXPECT_EQ(action->shortcut().toString(), QLatin1String(e.shortcut)) << e.name;
         EXPECT_EQ(!action->icon().isNull(), e.image) << e.name;
     }
+    EXPECT_EQ(form->aacRedo->shortcuts().value(1).toString(), QStringLiteral("Ctrl+Shift+Z"));
     EXPECT_EQ(form->aacCopy->toolTip(), QStringLiteral("コピー"));
     EXPECT_FALSE(form->MenuVersion->icon().isNull());
     EXPECT_FALSE(form->MenuVersion->icon().pixmap(16, 16).isNull());
@@ -86,18 +89,19 @@ TEST_F(CommandsTest, MainMenuHasItsEntriesInOrder) {
     for (const QAction* action : form->MainMenu->actions())
         menus << action->text() + QStringLiteral(": ") + Describe(action->menu());
     EXPECT_EQ(menus.join(QLatin1Char('\n')),
-              QStringLiteral("ファイル(&F): aacNewProject - aacOpenProject >最近使ったプロジェクト("
-                             "RecentFile0 RecentFile1 RecentFile2 RecentFile3 RecentFile4 "
-                             "RecentFile5 RecentFile6 RecentFile7) - aacSaveAsProject "
-                             "aacSaveProject - MenuEnd\n"
-                             "編集(&E): aacCopy aacCut aacPaste aacDelete - aacSelectAll - "
-                             "aacViewGridLine aacSnapViewGrid aacViewruler - aacSkinChange - "
-                             ">Zオーダー(aacZBack aacZTop - aacZFullBack aacZFullTop) "
-                             ">整列(aacAlignLeft aacAlignRight aacAlignTop aacAlignBottom "
-                             "aacAlignHCenter aacAlignVCenter - aacSameWidth aacSameHeight - "
-                             "aacSpaceHorz aacSpaceVert)\n"
-                             "ツール(&T): aacSelectProperty - aacCodeGen aacCheckCode - aacOption\n"
-                             "ヘルプ(&H): aacHelp MenuVersion"));
+              QStringLiteral(
+                  "ファイル(&F): aacNewProject - aacOpenProject >最近使ったプロジェクト("
+                  "RecentFile0 RecentFile1 RecentFile2 RecentFile3 RecentFile4 "
+                  "RecentFile5 RecentFile6 RecentFile7) - aacSaveAsProject "
+                  "aacSaveProject - MenuEnd\n"
+                  "編集(&E): aacUndo aacRedo - aacCopy aacCut aacPaste aacDelete - aacSelectAll - "
+                  "aacViewGridLine aacSnapViewGrid aacViewruler - aacSkinChange - "
+                  ">Zオーダー(aacZBack aacZTop - aacZFullBack aacZFullTop) "
+                  ">整列(aacAlignLeft aacAlignRight aacAlignTop aacAlignBottom "
+                  "aacAlignHCenter aacAlignVCenter - aacSameWidth aacSameHeight - "
+                  "aacSpaceHorz aacSpaceVert)\n"
+                  "ツール(&T): aacSelectProperty - aacCodeGen aacCheckCode - aacOption\n"
+                  "ヘルプ(&H): aacHelp MenuVersion"));
     EXPECT_EQ(form->MenuEnd->text(), QStringLiteral("終了"));
     EXPECT_EQ(form->MenuVersion->text(), QStringLiteral("バージョン情報"));
 }
