@@ -144,10 +144,15 @@ def all_rows(times, peak, empty):
         time_row(times, "BM_CanvasRepaint/10", "Canvas repaint, 10 windows"),
         time_row(times, "BM_CanvasRepaint/100", "Canvas repaint, 100 windows", 2),
         time_row(times, "BM_CanvasRepaint/1000", "Canvas repaint, 1,000 windows"),
+        time_row(times, "BM_CanvasRepaintLongName", "Canvas repaint, one window named with 10 MB",
+                 5),
         time_row(times, "BM_GroupMoveStep/10", "Group move, one pointer step, 10 windows"),
         time_row(times, "BM_GroupMoveStep/100", "Group move, one pointer step, 100 windows", 5),
         time_row(times, "BM_CanvasDragStep/10", "Creation drag, one pointer step, 10 windows"),
         time_row(times, "BM_CanvasDragStep/100", "Creation drag, one pointer step, 100 windows"),
+        time_row(times, "BM_SelectAll/10000", "Select All, 10,000 windows", 100),
+        time_row(times, "BM_ArrowStep/10000", "Arrow key, 10,000 windows selected", 50),
+        time_row(times, "BM_Paste/100000", "Paste, 100,000 windows", 1000),
         time_row(times, "BM_StartupToFirstPaint", "Start-up to first paint of the canvas"),
         peak_row(peak, empty),
     ]
@@ -278,6 +283,13 @@ What each figure measures:
   with the frames' updates and the repaint it causes.
 - *Creation drag*: one pointer step of a window-creation drag on the main
   window over that many windows (status texts, rulers, rubber band, hint).
+- *Canvas repaint, one window named with 10 MB*: the same repaint with one
+  window of 200x100 whose name is five million characters.
+- *Select All*, *Arrow key*, *Paste*: the main window with that many windows
+  spread over the canvas: Select All with nothing selected before (a frame
+  appears over every window); one arrow key press with every window selected;
+  pasting that many windows into an empty document. Each includes what the
+  event loop does next: the repaint and the deletion of the frames that went.
 - *Start-up to first paint*: constructing the main window (settings read from
   an empty settings folder, built-in skin, menus, tool bar) and showing it
   until its canvas has finished its first paint, offscreen.
