@@ -51,8 +51,16 @@ TQxGrabSize* TMainForm::CreateFrame(TWindowItem* item) {
     frame->SetTag(item);
     frame->setParent(WindowEditorBackPanel);
     ApplyViewToFrame(frame);
-    WireFrameEvents(frame);
+    // Shown one pixel aside and then moved into place, before its events are
+    // wired, so nothing sees the first place and nothing is painted there.
+    // Qt repaints a widget that has moved without first searching all its
+    // siblings above it; a frame that was only shown gets that search, and
+    // with thousands of frames on the panel (Select All) the searches add up
+    // to seconds.
+    frame->SetLeft(volmar::Wrap32(qint64(bounds.Left) + 1));
     frame->show();
+    frame->SetLeft(bounds.Left);
+    WireFrameEvents(frame);
     return frame;
 }
 
