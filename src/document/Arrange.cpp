@@ -22,6 +22,13 @@ Edges EdgesOf(Axis axis) {
                                     : Edges{&CanvasRect::Top, &CanvasRect::Bottom};
 }
 
+// Floor division for a positive divisor: the quotient rounded toward negative
+// infinity, so the remainder is never negative (-5 / 3 -> -2 remainder 1).
+qint64 FloorDiv(qint64 dividend, qint64 divisor) {
+    const qint64 quotient = dividend / divisor;
+    return (dividend % divisor != 0 && dividend < 0) ? quotient - 1 : quotient;
+}
+
 qint32 Clamp32(qint64 v) {
     return static_cast<qint32>(std::clamp(v, kMin32, kMax32));
 }
@@ -71,11 +78,6 @@ Axis AxisOf(AlignLine line) {
 }
 
 } // namespace
-
-qint64 FloorDiv(qint64 dividend, qint64 divisor) {
-    const qint64 quotient = dividend / divisor;
-    return (dividend % divisor != 0 && dividend < 0) ? quotient - 1 : quotient;
-}
 
 qint64 CentreOf(qint32 a, qint32 b) {
     return FloorDiv(qint64(a) + b, 2);

@@ -19,10 +19,6 @@ enum class Axis { Horizontal, Vertical };
 // (the window keeps its size and falls short of the line), and an edge set
 // by size matching stops at the limit (the size falls short).
 
-// Floor division for a positive divisor: the quotient rounded toward negative
-// infinity, so the remainder is never negative (-5 / 3 -> -2 remainder 1).
-qint64 FloorDiv(qint64 dividend, qint64 divisor);
-
 // The centre of the edges a and b, rounded toward negative infinity.
 qint64 CentreOf(qint32 a, qint32 b);
 
