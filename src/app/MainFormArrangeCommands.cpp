@@ -39,21 +39,19 @@ const TWindowItem* TMainForm::ArrangeReference() const {
     return volmar::ArrangeReference(document_, arrangeReference_);
 }
 
-// The selection and the reference stay; only the moved windows' bounds change.
+// One step named after the command; the selection and the reference stay.
 void TMainForm::ArrangeSelected(ArrangeCommand command) {
     const std::vector<volmar::ArrangeChange> changes =
         volmar::ArrangeSelection(document_, arrangeReference_, command);
     if (changes.empty())
         return;
-    for (const volmar::ArrangeChange& change : changes) {
-        TWindowItem* item = document_.At(change.Index);
-        item->Left = change.After.Left;
-        item->Top = change.After.Top;
-        item->Right = change.After.Right;
-        item->Bottom = change.After.Bottom;
-    }
-    RebuildFrames();
-    invalidateCanvas();
+    std::vector<volmar::IndexedBoundsChange> step;
+    step.reserve(changes.size());
+    for (const volmar::ArrangeChange& change : changes)
+        step.push_back(volmar::IndexedBoundsChange{change.Index, change.Before, change.After});
+    for (const ArrangeAction& entry : kArrangeActions)
+        if (entry.command == command)
+            PushBoundsChange((this->*entry.action)->text(), step);
 }
 
 void TMainForm::aacAlignLeftExecute() {
