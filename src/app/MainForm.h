@@ -370,6 +370,7 @@ private:
     void SelectOnPress(TWindowItem* hit, bool addToSelection);
     void FinishCanvasDrag(volmar::CanvasPoint corner);
     void ApplyKeyNudge(const QKeyEvent* event);
+    void RepaintAfterNudge();
     void SwitchSelectionTo(TWindowItem* hit, TWindowItem* cur);
 
     volmar::Dialogs& dialogs_;

@@ -38,14 +38,20 @@ void TMainForm::MoveSelectedBy(qint32 dx, qint32 dy) {
     std::vector<volmar::BoundsChange> changes = BeginNudge();
     volmar::MoveSelectedFrames(frames_, dx, dy);
     FinishNudge(std::move(changes));
-    repaintRulers();
-    invalidateCanvas();
+    RepaintAfterNudge();
 }
 
 void TMainForm::ResizeSelectedBy(qint32 dw, qint32 dh) {
     std::vector<volmar::BoundsChange> changes = BeginNudge();
     volmar::ResizeSelectedFrames(frames_, dw, dh);
     FinishNudge(std::move(changes));
-    repaintRulers();
+    RepaintAfterNudge();
+}
+
+// The canvas is marked first, so that the rulers' immediate repaint paints it
+// and the frames over it in the same pass: marked afterwards, the canvas and
+// every frame over it would be painted a second time.
+void TMainForm::RepaintAfterNudge() {
     invalidateCanvas();
+    repaintRulers();
 }
