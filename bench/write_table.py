@@ -148,6 +148,7 @@ def all_rows(times, peak, empty):
                  5),
         time_row(times, "BM_GroupMoveStep/10", "Group move, one pointer step, 10 windows"),
         time_row(times, "BM_GroupMoveStep/100", "Group move, one pointer step, 100 windows", 5),
+        time_row(times, "BM_UndoRedoGroupMove/100", "Undo then redo of a group move, 100 windows", 5),
         time_row(times, "BM_CanvasDragStep/10", "Creation drag, one pointer step, 10 windows"),
         time_row(times, "BM_CanvasDragStep/100", "Creation drag, one pointer step, 100 windows"),
         time_row(times, "BM_SelectAll/10000", "Select All, 10,000 windows", 100),

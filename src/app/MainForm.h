@@ -343,6 +343,8 @@ private:
     void PushStep(std::unique_ptr<volmar::EditStep> step);
     // After undo or redo: the frames, the selector and the canvas follow.
     void AfterHistoryStep();
+    bool FramesStandForSelection() const;
+    bool SelectorListsDocument() const;
     void ReplaceDocument(volmar::DesignDocument::Items items, volmar::ProjectName project,
                          QStringView name);
     // A frame drag: the edges of the selected windows at the press, and the

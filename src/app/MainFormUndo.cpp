@@ -2,11 +2,13 @@
 // keyboard nudges and edge changes of several windows.
 #include "app/MainForm.h"
 
+#include "canvas/FrameBinding.h"
 #include "canvas/InputWatch.h"
 #include "canvas/QxGrabSize.h"
 #include "edit/NudgeStep.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
 
 #include <algorithm>
@@ -66,10 +68,48 @@ void TMainForm::aacRedoExecute() {
     AfterHistoryStep();
 }
 
+// Most steps leave the selection and the list as they were and only move
+// windows: then the frames are moved rather than made anew, and the selector
+// keeps its items. The result is what the rebuilds would give.
 void TMainForm::AfterHistoryStep() {
-    RebuildFrames();
-    RebuildWindowSelector();
+    if (FramesStandForSelection()) {
+        for (TQxGrabSize* frame : frames_) {
+            const volmar::FrameBounds b = volmar::FrameBoundsForItem(*FrameItem(frame));
+            frame->SetBounds(b.Left, b.Top, b.Width, b.Height);
+        }
+    } else {
+        RebuildFrames();
+    }
+    if (SelectorListsDocument())
+        SyncWindowSelector();
+    else
+        RebuildWindowSelector();
     invalidateCanvas();
+}
+
+// The frames are, in list order, those of exactly the selected definitions.
+bool TMainForm::FramesStandForSelection() const {
+    size_t next = 0;
+    for (const auto& item : document_) {
+        if (!item->Selected)
+            continue;
+        if (next == frames_.size() || FrameItem(frames_[next]) != item.get())
+            return false;
+        ++next;
+    }
+    return next == frames_.size();
+}
+
+bool TMainForm::SelectorListsDocument() const {
+    if (WindowSelector->count() != document_.Count())
+        return false;
+    for (int i = 0; i < document_.Count(); ++i) {
+        const TWindowItem* item = document_.At(i);
+        if (WindowSelector->itemData(i).value<TWindowItem*>() != item ||
+            WindowSelector->itemText(i) != item->Name)
+            return false;
+    }
+    return true;
 }
 
 // A frame drag still open is recorded first, as a step of its own, and goes

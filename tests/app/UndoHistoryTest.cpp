@@ -182,8 +182,12 @@ protected:
         return Kind::Edit;
     }
 
-    // The frames stand exactly over the selected windows.
+    // The frames stand exactly over the selected windows; the selector lists
+    // the windows by name.
     void ExpectFramesMatchSelection() {
+        ASSERT_EQ(form->WindowSelector->count(), form->document().Count());
+        for (int i = 0; i < form->document().Count(); ++i)
+            EXPECT_EQ(form->WindowSelector->itemText(i), form->document().At(i)->Name);
         std::vector<TWindowItem*> framed;
         for (TQxGrabSize* frame : form->frames()) {
             framed.push_back(frame->Tag());
