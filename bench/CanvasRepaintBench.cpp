@@ -9,12 +9,8 @@
 
 namespace {
 
-void BM_CanvasRepaint(benchmark::State& state) {
-    if (!volmar::bench::EnsureApplication()) {
-        state.SkipWithError("no application object for fonts");
-        return;
-    }
-    const volmar::DesignDocument doc = volmar::bench::SpreadWindows(int(state.range(0)));
+// Repaints the whole canvas with the built-in skin once per iteration.
+void RepaintRepeatedly(benchmark::State& state, const volmar::DesignDocument& doc) {
     const QImage skin = volmar::LoadBuiltInSkin();
     const QFont font = volmar::WindowLabelFont();
     const volmar::EditorDisplayState display;
@@ -23,6 +19,15 @@ void BM_CanvasRepaint(benchmark::State& state) {
         volmar::PaintCanvas(canvas, display, skin, doc, font);
         benchmark::DoNotOptimize(canvas.constBits());
     }
+}
+
+void BM_CanvasRepaint(benchmark::State& state) {
+    if (!volmar::bench::EnsureApplication()) {
+        state.SkipWithError("no application object for fonts");
+        return;
+    }
+    const volmar::DesignDocument doc = volmar::bench::SpreadWindows(int(state.range(0)));
+    RepaintRepeatedly(state, doc);
 }
 BENCHMARK(BM_CanvasRepaint)->Arg(10)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
 
@@ -41,14 +46,7 @@ void BM_CanvasRepaintLongName(benchmark::State& state) {
     w.Right = 210;
     w.Bottom = 110;
     doc.Append(w);
-    const QImage skin = volmar::LoadBuiltInSkin();
-    const QFont font = volmar::WindowLabelFont();
-    const volmar::EditorDisplayState display;
-    QImage canvas(volmar::kCanvasWidth, volmar::kCanvasHeight, QImage::Format_RGB32);
-    for (auto _ : state) {
-        volmar::PaintCanvas(canvas, display, skin, doc, font);
-        benchmark::DoNotOptimize(canvas.constBits());
-    }
+    RepaintRepeatedly(state, doc);
 }
 BENCHMARK(BM_CanvasRepaintLongName)->Unit(benchmark::kMillisecond);
 
