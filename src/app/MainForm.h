@@ -38,6 +38,8 @@ namespace volmar {
 class ApplicationEvents;
 class Dialogs;
 class EditStep;
+class FrameOverlay;
+class FramePool;
 class InputWatch;
 class RubberBand;
 enum class ArrangeCommand;
@@ -357,6 +359,7 @@ private:
     std::vector<volmar::BoundsChange> BeginNudge();
     void FinishNudge(std::vector<volmar::BoundsChange> changes);
     TQxGrabSize* CreateFrame(TWindowItem* item);
+    TQxGrabSize* MakeFrame();
     void WireFrameEvents(TQxGrabSize* frame);
     // Copies the snap flag, grid spacings and handle colours into a frame.
     void ApplyViewToFrame(TQxGrabSize* frame) const;
@@ -392,6 +395,9 @@ private:
     std::function<QPoint()> pointerSource_;
     volmar::CanvasDrag drag_;
     volmar::RubberBand* rubberBand_ = nullptr;
+    volmar::FrameOverlay* frameOverlay_ = nullptr;
+    // Goes before the canvas panel that owns the frames it keeps.
+    std::unique_ptr<volmar::FramePool> framePool_;
     volmar::ApplicationEvents* applicationEvents_ = nullptr;
     // The screen position of the last pointer press or move on a frame.
     QPoint framePointer_;

@@ -5,6 +5,8 @@
 #include "app/PaintBox.h"
 
 #include "canvas/ApplicationEvents.h"
+#include "canvas/FrameOverlay.h"
+#include "canvas/FramePool.h"
 #include "canvas/RubberBand.h"
 
 #include <QMouseEvent>
@@ -12,6 +14,8 @@
 void TMainForm::WireCanvasInteraction() {
     HintFormWnd = new THintFormWnd(this);
     rubberBand_ = new volmar::RubberBand(WindowEditor);
+    frameOverlay_ = new volmar::FrameOverlay(WindowEditorBackPanel);
+    framePool_ = std::make_unique<volmar::FramePool>([this] { return MakeFrame(); });
 
     WindowEditor->OnMouseDown = [this](QMouseEvent* event) {
         runGuarded([this, event] { WindowEditorMouseDown(event); });

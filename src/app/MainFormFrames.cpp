@@ -2,6 +2,8 @@
 #include "app/MainForm.h"
 
 #include "canvas/FrameBinding.h"
+#include "canvas/FrameOverlay.h"
+#include "canvas/FramePool.h"
 #include "canvas/QxGrabSize.h"
 #include "render/RulerPainter.h"
 
@@ -22,15 +24,15 @@ TQxGrabSize* TMainForm::FindSelectedFrame() const {
     return nullptr;
 }
 
-// Frames leave the list at once and die later: the frame being removed may
-// be the one whose event is running.
+// Frames leave the list at once and go back to the pool, which keeps them as
+// they are until the event that removed them is over: the frame being removed
+// may be the one whose event is running.
 void TMainForm::RemoveAllFrames() {
     std::vector<TQxGrabSize*> old;
     old.swap(frames_);
-    for (TQxGrabSize* frame : old) {
+    for (TQxGrabSize* frame : old)
         frame->hide();
-        frame->deleteLater();
-    }
+    framePool_->GiveBack(std::move(old));
 }
 
 void TMainForm::RebuildFrames() {
@@ -41,25 +43,26 @@ void TMainForm::RebuildFrames() {
     if (frames_.size() >= 2)
         for (TQxGrabSize* frame : frames_)
             frame->SetDrawMode(QxGGMultiSelect);
+    // Above the new frames, so that a repaint of the overlay does not search
+    // thousands of siblings above it for ones that hide it.
+    frameOverlay_->raise();
 }
 
 TQxGrabSize* TMainForm::CreateFrame(TWindowItem* item) {
-    auto* frame = new TQxGrabSize;
+    TQxGrabSize* frame = framePool_->Take();
     frame->SetPopupMenu(WindowEditorPopup);
+    // Placed before it is tagged, so that its move changes no window.
     const volmar::FrameBounds bounds = volmar::FrameBoundsForItem(*item);
     frame->SetBounds(bounds.Left, bounds.Top, bounds.Width, bounds.Height);
     frame->SetTag(item);
-    frame->setParent(WindowEditorBackPanel);
     ApplyViewToFrame(frame);
-    // Shown one pixel aside and then moved into place, before its events are
-    // wired, so nothing sees the first place and nothing is painted there.
-    // Qt repaints a widget that has moved without first searching all its
-    // siblings above it; a frame that was only shown gets that search, and
-    // with thousands of frames on the panel (Select All) the searches add up
-    // to seconds.
-    frame->SetLeft(volmar::Wrap32(qint64(bounds.Left) + 1));
     frame->show();
-    frame->SetLeft(bounds.Left);
+    return frame;
+}
+
+TQxGrabSize* TMainForm::MakeFrame() {
+    auto* frame = new TQxGrabSize(WindowEditorBackPanel);
+    frame->SetOverlay(frameOverlay_);
     WireFrameEvents(frame);
     return frame;
 }

@@ -1,6 +1,8 @@
 // Creation, closing and destruction of the main window.
 #include "app/MainForm.h"
+
 #include "app/PaintBox.h"
+#include "canvas/FramePool.h"
 
 #include "dialogs/Dialogs.h"
 

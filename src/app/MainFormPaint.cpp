@@ -28,7 +28,7 @@ void TMainForm::WirePaintBoxes() {
 }
 
 void TMainForm::invalidateCanvas() {
-    WindowEditor->update();
+    WindowEditor->Invalidate();
 }
 
 void TMainForm::invalidateRulers() {

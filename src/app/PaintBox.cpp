@@ -21,7 +21,17 @@ PaintBox::PaintBox(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+// Qt drops an update of a hidden box or one whose updates are off; only an
+// update it keeps is remembered.
+void PaintBox::Invalidate() {
+    if (invalidated_)
+        return;
+    update();
+    invalidated_ = isVisible() && updatesEnabled();
+}
+
 void PaintBox::paintEvent(QPaintEvent* event) {
+    invalidated_ = false;
     if (buffer_.size() != size())
         buffer_ = QImage(size(), QImage::Format_RGB32);
     const QRect clip = event->rect() & rect();

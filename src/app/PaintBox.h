@@ -23,6 +23,10 @@ public:
     std::function<void(QMouseEvent*)> OnMouseUp;
     std::function<void(QMouseEvent*)> OnDblClick;
 
+    // Asks for a repaint of the whole box. Until it is painted, asking again
+    // costs nothing, so a batch of thousands of changes may ask each time.
+    void Invalidate();
+
     // The image of the last repaint.
     const QImage& Buffer() const { return buffer_; }
 
@@ -35,6 +39,7 @@ protected:
 
 private:
     QImage buffer_;
+    bool invalidated_ = false;
 };
 
 } // namespace volmar

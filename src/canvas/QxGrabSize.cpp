@@ -1,29 +1,58 @@
 #include "canvas/QxGrabSize.h"
 
+#include "canvas/FrameAccessibility.h"
+#include "canvas/FrameOverlay.h"
+
 #include <QEvent>
 
 TQxGrabSize::TQxGrabSize(QWidget* parent) : QWidget(parent) {
+    volmar::InstallFrameAccessibility();
     setMouseTracking(true);
     setFocusPolicy(Qt::NoFocus);
     QWidget::setGeometry(volmar::VisibleRect(bounds_));
     LayOutHandles();
 }
 
-TQxGrabSize::~TQxGrabSize() = default;
+TQxGrabSize::~TQxGrabSize() {
+    if (overlay_ && !isHidden())
+        overlay_->Touch(geometry());
+}
+
+void TQxGrabSize::Recycle() {
+    setup_ = Setup{};
+    drag_ = DragState{};
+    unsetCursor();
+    Repaint(geometry());
+}
+
+void TQxGrabSize::SetOverlay(volmar::FrameOverlay* overlay) {
+    overlay_ = overlay;
+    setAttribute(Qt::WA_DontShowOnScreen, overlay != nullptr);
+    Repaint(geometry());
+}
+
+// The area in the parent's coordinates. A hidden frame shows nothing to
+// repaint; showing it repaints it.
+void TQxGrabSize::Repaint(const QRect& area) {
+    if (!overlay_)
+        update(area.translated(-pos()));
+    else if (!isHidden())
+        overlay_->Touch(area);
+}
 
 void TQxGrabSize::SetDrawMode(TQxGSGrabMode mode) {
-    drawMode_ = mode;
-    update();
+    setup_.drawMode = mode;
+    Repaint(geometry());
 }
 
 void TQxGrabSize::SetColor(quint32 bgr) {
-    color_ = bgr;
-    update();
+    setup_.color = bgr;
+    Repaint(geometry());
 }
 
 void TQxGrabSize::SetMultiSelectColor(quint32 bgr) {
-    multiSelectColor_ = bgr;
-    update();
+    setup_.multiSelectColor = bgr;
+    Repaint(geometry());
 }
 
 void TQxGrabSize::SetLeft(qint32 value) {
@@ -58,10 +87,15 @@ void TQxGrabSize::ChangeBounds(const volmar::FrameBounds& next) {
     if (next == bounds_)
         return;
     const bool resized = next.Width != bounds_.Width || next.Height != bounds_.Height;
+    const QRect before = geometry();
     bounds_ = next;
     QWidget::setGeometry(volmar::VisibleRect(bounds_));
-    if (resized)
+    if (overlay_) {
+        Repaint(before);
+        Repaint(geometry());
+    } else if (resized) {
         update();
+    }
     if (OnResize)
         OnResize(this);
     LayOutHandles();
@@ -73,6 +107,8 @@ void TQxGrabSize::LayOutHandles() {
 
 bool TQxGrabSize::event(QEvent* event) {
     const bool handled = QWidget::event(event);
+    if (overlay_ && (event->type() == QEvent::Show || event->type() == QEvent::Hide))
+        overlay_->Touch(geometry());
     if (event->type() == QEvent::ParentChange && parentWidget()) {
         QWidget::setGeometry(volmar::VisibleRect(bounds_));
         LayOutHandles();

@@ -1,21 +1,22 @@
 #pragma once
 
 #include "canvas/FrameBounds.h"
+#include "canvas/FrameOverlay.h"
+#include "canvas/FramePicture.h"
 #include "canvas/GrabHandleLayout.h"
 #include "document/CanvasRect.h"
 
 #include <QPoint>
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
 #include <optional>
 #include <vector>
 
-class QColor;
 class QContextMenuEvent;
 class QMenu;
 class QMouseEvent;
-class QPainter;
 class TQxGrabSize;
 class TWindowItem;
 
@@ -55,36 +56,36 @@ public:
     ~TQxGrabSize() override;
 
     // Scratch position the owner records when it lists the frame for a group move.
-    qint32 MultiResizerTempTop() const { return multiResizerTempTop_; }
-    void SetMultiResizerTempTop(qint32 value) { multiResizerTempTop_ = value; }
-    qint32 MultiResizerTempLeft() const { return multiResizerTempLeft_; }
-    void SetMultiResizerTempLeft(qint32 value) { multiResizerTempLeft_ = value; }
+    qint32 MultiResizerTempTop() const { return setup_.multiResizerTempTop; }
+    void SetMultiResizerTempTop(qint32 value) { setup_.multiResizerTempTop = value; }
+    qint32 MultiResizerTempLeft() const { return setup_.multiResizerTempLeft; }
+    void SetMultiResizerTempLeft(qint32 value) { setup_.multiResizerTempLeft = value; }
 
-    TQxGSGrabMode DrawMode() const { return drawMode_; }
+    TQxGSGrabMode DrawMode() const { return setup_.drawMode; }
     void SetDrawMode(TQxGSGrabMode mode);
 
     // Grid steps for snapping the top-left corner while moving. A step of 0
     // leaves that coordinate unsnapped.
-    qint32 SnapGridX() const { return snapGridX_; }
-    void SetSnapGridX(qint32 value) { snapGridX_ = value; }
-    qint32 SnapGridY() const { return snapGridY_; }
-    void SetSnapGridY(qint32 value) { snapGridY_ = value; }
-    bool SnapGrid() const { return snapGrid_; }
-    void SetSnapGrid(bool value) { snapGrid_ = value; }
+    qint32 SnapGridX() const { return setup_.snapGridX; }
+    void SetSnapGridX(qint32 value) { setup_.snapGridX = value; }
+    qint32 SnapGridY() const { return setup_.snapGridY; }
+    void SetSnapGridY(qint32 value) { setup_.snapGridY = value; }
+    bool SnapGrid() const { return setup_.snapGrid; }
+    void SetSnapGrid(bool value) { setup_.snapGrid = value; }
 
     // Colours are 0x00BBGGRR.
-    quint32 Color() const { return color_; }
+    quint32 Color() const { return setup_.color; }
     void SetColor(quint32 bgr);
-    quint32 MultiSelectColor() const { return multiSelectColor_; }
+    quint32 MultiSelectColor() const { return setup_.multiSelectColor; }
     void SetMultiSelectColor(quint32 bgr);
 
     // Shown on a context-menu request (right button); the frame does not own it.
-    QMenu* PopupMenu() const { return popupMenu_; }
-    void SetPopupMenu(QMenu* menu) { popupMenu_ = menu; }
+    QMenu* PopupMenu() const { return setup_.popupMenu; }
+    void SetPopupMenu(QMenu* menu) { setup_.popupMenu = menu; }
 
     // The window definition the frame stands for; the frame never reads it.
-    TWindowItem* Tag() const { return tag_; }
-    void SetTag(TWindowItem* item) { tag_ = item; }
+    TWindowItem* Tag() const { return setup_.tag; }
+    void SetTag(TWindowItem* item) { setup_.tag = item; }
 
     // Logical bounds in the parent's coordinates. Each setter is one change of
     // bounds: when the value differs it updates the widget, raises OnResize and
@@ -100,10 +101,23 @@ public:
     void SetHeight(qint32 value);
     void SetBounds(qint32 left, qint32 top, qint32 width, qint32 height);
 
+    // Back to the state of a new frame, for another window: no tag, normal
+    // mode, default grid and colours, no drag under way, the default cursor.
+    // Keeps the parent, the overlay, the event handlers and the visibility.
+    void Recycle();
+
+    // Hands the frame's painting to an overlay on its parent; set before the
+    // frame is first shown. Such a frame stays a widget for the pointer but
+    // paints nothing itself, and its moves mark only the overlay dirty.
+    void SetOverlay(volmar::FrameOverlay* overlay);
+    volmar::FrameOverlay* Overlay() const { return overlay_; }
+    // The outline and handles as the frame paints them.
+    volmar::FramePicture Picture() const;
+
     // The pointer was over a live handle at the last hover test.
-    bool OverHandle() const { return overHandle_; }
-    bool IsMoving() const { return moving_; }
-    bool IsResizing() const { return resizing_; }
+    bool OverHandle() const { return drag_.overHandle; }
+    bool IsMoving() const { return drag_.moving; }
+    bool IsResizing() const { return drag_.resizing; }
     const volmar::GrabHandles& Handles() const { return handles_; }
 
     // Hidden: they would bypass the logical bounds. Use SetBounds and friends.
@@ -135,10 +149,13 @@ protected:
 
 private:
     void ChangeBounds(const volmar::FrameBounds& next);
+    void Repaint(const QRect& area);
     void LayOutHandles();
 
-    void PaintOutline(QPainter& painter, const QColor& color) const;
-    void PaintHandles(QPainter& painter) const;
+    void AddLogicalRect(volmar::FramePicture& picture, qint64 left, qint64 top, qint64 width,
+                        qint64 height) const;
+    void AddOutline(volmar::FramePicture& picture) const;
+    void AddHandles(volmar::FramePicture& picture) const;
 
     void Press(QMouseEvent* event);
     bool IsVetoedByOwner();
@@ -162,28 +179,37 @@ private:
     QPoint FramePoint(QPointF local) const;
     QPoint ParentPoint(QPointF globalPointer) const;
 
-    qint32 multiResizerTempTop_ = 0;
-    qint32 multiResizerTempLeft_ = 0;
-    TQxGSGrabMode drawMode_ = QxGGNormal;
-    qint32 snapGridX_ = 10;
-    qint32 snapGridY_ = 10;
-    bool snapGrid_ = true;
-    quint32 color_ = 0x0000FF;
-    quint32 multiSelectColor_ = 0xFFFFFF;
-    QMenu* popupMenu_ = nullptr;
-    TWindowItem* tag_ = nullptr;
+    // What the owner sets for the window the frame stands for.
+    struct Setup {
+        qint32 multiResizerTempTop = 0;
+        qint32 multiResizerTempLeft = 0;
+        TQxGSGrabMode drawMode = QxGGNormal;
+        qint32 snapGridX = 10;
+        qint32 snapGridY = 10;
+        bool snapGrid = true;
+        quint32 color = 0x0000FF;
+        quint32 multiSelectColor = 0xFFFFFF;
+        QMenu* popupMenu = nullptr;
+        TWindowItem* tag = nullptr;
+    };
+    Setup setup_;
 
     volmar::FrameBounds bounds_;
     volmar::GrabHandles handles_;
+    QPointer<volmar::FrameOverlay> overlay_;
 
-    bool doubleClickGuard_ = false;
-    bool moving_ = false;
-    QPoint moveAnchor_;
-    bool resizing_ = false;
-    volmar::FrameBounds resizeOrigin_;
-    // Armed by the hover test while the pointer is over a live handle.
-    bool pressArmed_ = false;
-    bool releaseArmed_ = false;
-    std::optional<volmar::GrabDragStep> armedStep_;
-    bool overHandle_ = false;
+    // A press, drag or hover under way.
+    struct DragState {
+        bool doubleClickGuard = false;
+        bool moving = false;
+        QPoint moveAnchor;
+        bool resizing = false;
+        volmar::FrameBounds resizeOrigin;
+        // Armed by the hover test while the pointer is over a live handle.
+        bool pressArmed = false;
+        bool releaseArmed = false;
+        std::optional<volmar::GrabDragStep> armedStep;
+        bool overHandle = false;
+    };
+    DragState drag_;
 };

@@ -7,7 +7,7 @@ using volmar::Wrap32;
 // dragged handle stay where they were when the drag began; nothing is snapped
 // or clamped, so a size may become zero or negative.
 void TQxGrabSize::RunDragStep(GrabDragStep step, qint32 x, qint32 y) {
-    if (!resizing_)
+    if (!drag_.resizing)
         return;
     switch (step) {
     case GrabDragStep::TopLeft:
@@ -48,11 +48,11 @@ void TQxGrabSize::RunDragStep(GrabDragStep step, qint32 x, qint32 y) {
 }
 
 void TQxGrabSize::KeepBottomEdge() {
-    SetHeight(Wrap32(qint64(resizeOrigin_.Top) + resizeOrigin_.Height - Top()));
+    SetHeight(Wrap32(qint64(drag_.resizeOrigin.Top) + drag_.resizeOrigin.Height - Top()));
 }
 
 void TQxGrabSize::KeepRightEdge() {
-    SetWidth(Wrap32(qint64(resizeOrigin_.Left) + resizeOrigin_.Width - Left()));
+    SetWidth(Wrap32(qint64(drag_.resizeOrigin.Left) + drag_.resizeOrigin.Width - Left()));
 }
 
 void TQxGrabSize::BottomEdgeTo(qint32 y) {

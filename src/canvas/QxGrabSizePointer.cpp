@@ -20,14 +20,14 @@ void TQxGrabSize::Press(QMouseEvent* event) {
     if (!alive || event->button() != Qt::LeftButton)
         return;
     FocusParent();
-    if (doubleClickGuard_) {
-        doubleClickGuard_ = false;
+    if (drag_.doubleClickGuard) {
+        drag_.doubleClickGuard = false;
         return;
     }
     // The owner may destroy this frame while it answers; then touch nothing.
     if (IsVetoedByOwner() || !alive)
         return;
-    if (pressArmed_)
+    if (drag_.pressArmed)
         BeginResize();
     else
         BeginMove(FramePoint(event->position()));
@@ -48,27 +48,27 @@ void TQxGrabSize::FocusParent() {
 }
 
 void TQxGrabSize::BeginResize() {
-    resizing_ = true;
-    resizeOrigin_ = bounds_;
+    drag_.resizing = true;
+    drag_.resizeOrigin = bounds_;
 }
 
 void TQxGrabSize::EndResize() {
-    resizing_ = false;
-    armedStep_.reset();
+    drag_.resizing = false;
+    drag_.armedStep.reset();
     LayOutHandles();
 }
 
 void TQxGrabSize::BeginMove(QPoint framePoint) {
-    moving_ = true;
-    moveAnchor_ = framePoint;
+    drag_.moving = true;
+    drag_.moveAnchor = framePoint;
 }
 
 void TQxGrabSize::mouseMoveEvent(QMouseEvent* event) {
     if (OnMouseMove)
         OnMouseMove(this, event);
-    if (moving_)
+    if (drag_.moving)
         StepMove(FramePoint(event->position()));
-    else if (armedStep_ && resizing_)
+    else if (drag_.armedStep && drag_.resizing)
         StepResize(event);
     else
         HoverTest(event->globalPosition());
@@ -76,13 +76,13 @@ void TQxGrabSize::mouseMoveEvent(QMouseEvent* event) {
 
 // The frame follows the pointer itself: the anchor stays, steps are not summed.
 void TQxGrabSize::StepMove(QPoint framePoint) {
-    const qint64 dy = qint64(framePoint.y()) - moveAnchor_.y();
-    const qint64 dx = qint64(framePoint.x()) - moveAnchor_.x();
+    const qint64 dy = qint64(framePoint.y()) - drag_.moveAnchor.y();
+    const qint64 dx = qint64(framePoint.x()) - drag_.moveAnchor.x();
     SetTop(Wrap32(Top() + dy));
     SetLeft(Wrap32(Left() + dx));
     const qint32 unsnappedTop = Top();
     const qint32 unsnappedLeft = Left();
-    if (snapGrid_)
+    if (setup_.snapGrid)
         SnapTopLeft();
     MoveListedFrames(dx + (qint64(Left()) - unsnappedLeft), dy + (qint64(Top()) - unsnappedTop));
     if (OnMouseGrabMoveChangeEvent)
@@ -90,8 +90,8 @@ void TQxGrabSize::StepMove(QPoint framePoint) {
 }
 
 void TQxGrabSize::SnapTopLeft() {
-    SetTop(volmar::SnapToGrid(Top(), snapGridY_));
-    SetLeft(volmar::SnapToGrid(Left(), snapGridX_));
+    SetTop(volmar::SnapToGrid(Top(), setup_.snapGridY));
+    SetLeft(volmar::SnapToGrid(Left(), setup_.snapGridX));
 }
 
 // Every listed frame moves by the dragged frame's displacement after snapping,
@@ -111,7 +111,7 @@ void TQxGrabSize::MoveListedFrames(qint64 dx, qint64 dy) {
 
 void TQxGrabSize::StepResize(QMouseEvent* event) {
     const QPoint p = ParentPoint(event->globalPosition());
-    RunDragStep(*armedStep_, p.x(), p.y());
+    RunDragStep(*drag_.armedStep, p.x(), p.y());
     if (OnMouseGrabSizeChangeEvent)
         OnMouseGrabSizeChangeEvent(this, volmar::CanvasRect{0, 0, Width(), Height()});
 }
@@ -119,16 +119,16 @@ void TQxGrabSize::StepResize(QMouseEvent* event) {
 void TQxGrabSize::HoverTest(QPointF globalPointer) {
     Disarm();
     Qt::CursorShape shape = Qt::ArrowCursor;
-    if (drawMode_ == QxGGNormal) {
+    if (setup_.drawMode == QxGGNormal) {
         const QPoint p = FramePoint(mapFromGlobal(globalPointer));
         const int index = volmar::GrabHandleAt(handles_, p.x(), p.y());
-        overHandle_ = index >= 0;
-        if (overHandle_) {
+        drag_.overHandle = index >= 0;
+        if (drag_.overHandle) {
             const volmar::GrabHandle& handle = handles_[static_cast<size_t>(index)];
             shape = handle.Cursor;
-            armedStep_ = handle.Step;
-            pressArmed_ = true;
-            releaseArmed_ = true;
+            drag_.armedStep = handle.Step;
+            drag_.pressArmed = true;
+            drag_.releaseArmed = true;
         }
     }
     if (cursor().shape() != shape)
@@ -136,9 +136,9 @@ void TQxGrabSize::HoverTest(QPointF globalPointer) {
 }
 
 void TQxGrabSize::Disarm() {
-    pressArmed_ = false;
-    releaseArmed_ = false;
-    armedStep_.reset();
+    drag_.pressArmed = false;
+    drag_.releaseArmed = false;
+    drag_.armedStep.reset();
 }
 
 // A release ends a move, and ends a handle drag whether or not the pointer is
@@ -146,8 +146,8 @@ void TQxGrabSize::Disarm() {
 void TQxGrabSize::mouseReleaseEvent(QMouseEvent* event) {
     if (OnMouseUp)
         OnMouseUp(this, event);
-    moving_ = false;
-    if (releaseArmed_ || resizing_)
+    drag_.moving = false;
+    if (drag_.releaseArmed || drag_.resizing)
         EndResize();
 }
 
@@ -161,17 +161,17 @@ void TQxGrabSize::mouseDoubleClickEvent(QMouseEvent* event) {
             handler(this);
         if (!alive)
             return;
-        doubleClickGuard_ = true;
+        drag_.doubleClickGuard = true;
     }
     Press(event);
 }
 
 void TQxGrabSize::contextMenuEvent(QContextMenuEvent* event) {
-    if (!popupMenu_) {
+    if (!setup_.popupMenu) {
         event->ignore();
         return;
     }
-    popupMenu_->popup(event->globalPos());
+    setup_.popupMenu->popup(event->globalPos());
     event->accept();
 }
 

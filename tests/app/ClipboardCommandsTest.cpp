@@ -133,9 +133,13 @@ TEST_F(ClipboardCommands, DeleteRemovesTheSelectedAndTheirFrames) {
     EXPECT_EQ(form->WindowSelector->itemText(0), "c");
     EXPECT_EQ(form->WindowSelector->currentIndex(), -1);
     EXPECT_EQ(Clipboard(), "kept");
-    // The dropped frames die once the event loop gets to them.
+    // The dropped frames are hidden and, once the event loop gets to them,
+    // stand for no window.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(form->WindowEditorBackPanel->findChildren<TQxGrabSize*>().isEmpty());
+    for (const TQxGrabSize* kept : form->WindowEditorBackPanel->findChildren<TQxGrabSize*>()) {
+        EXPECT_TRUE(kept->isHidden());
+        EXPECT_EQ(kept->Tag(), nullptr);
+    }
 }
 
 TEST_F(ClipboardCommands, SelectAllGivesEveryDefinitionAFrameAndTheCanvasTheFocus) {

@@ -95,14 +95,25 @@ TEST_F(DocumentTest, FramesMatchTheSelection) {
     EXPECT_EQ(form->WindowSelector->currentIndex(), -1);
     EXPECT_TRUE(form->WindowSelector->currentText().isEmpty());
 
-    // The old frames are gone from the list at once, hidden, and die later.
+    // The old frames are gone from the list at once and hidden, but stay as
+    // they were until the event loop gets to them; then they are cleared
+    // and stand for the next selection.
     QPointer<TQxGrabSize> old = form->frames()[0];
     Select({});
     EXPECT_TRUE(form->frames().empty());
     ASSERT_TRUE(old);
     EXPECT_TRUE(old->isHidden());
+    EXPECT_EQ(old->Tag(), b);
+    Select({c});
+    EXPECT_NE(form->frames()[0], old) << "not reused while its event may still run";
+    Select({});
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_FALSE(old);
+    ASSERT_TRUE(old);
+    EXPECT_EQ(old->Tag(), nullptr);
+    EXPECT_EQ(old->DrawMode(), QxGGNormal);
+    Select({c, d});
+    EXPECT_TRUE(form->frames()[0] == old || form->frames()[1] == old);
+    EXPECT_FALSE(old->isHidden());
 }
 
 TEST_F(DocumentTest, FrameBoundsAreWrittenBackFiveHigher) {
