@@ -152,6 +152,9 @@ def all_rows(times, peak, empty):
         time_row(times, "BM_CanvasDragStep/10", "Creation drag, one pointer step, 10 windows"),
         time_row(times, "BM_CanvasDragStep/100", "Creation drag, one pointer step, 100 windows"),
         time_row(times, "BM_SelectAll/10000", "Select All, 10,000 windows", 100),
+        time_row(times, "BM_SelectAllFirst/10000",
+                 "Select All, the first of a session, 10,000 windows"),
+        time_row(times, "BM_ClearSelection/10000", "Clearing a selection of 10,000 windows"),
         time_row(times, "BM_ArrowStep/10000", "Arrow key, 10,000 windows selected", 50),
         time_row(times, "BM_Paste/100000", "Paste, 100,000 windows", 1000),
         time_row(times, "BM_StartupToFirstPaint", "Start-up to first paint of the canvas"),
@@ -290,7 +293,10 @@ What each figure measures:
   spread over the canvas: Select All with nothing selected before (a frame
   appears over every window); one arrow key press with every window selected;
   pasting that many windows into an empty document. Each includes what the
-  event loop does next: the repaint and the deletion of the frames that went.
+  event loop does next: the repaint and what was left to be done late.
+  Frames that go are kept for the next selection, so *Select All* repeated
+  reuses them; *the first of a session* makes every frame anew. *Clearing a
+  selection* is a click on the empty margin with every window selected.
 - *Start-up to first paint*: constructing the main window (settings read from
   an empty settings folder, built-in skin, menus, tool bar) and showing it
   until its canvas has finished its first paint, offscreen.

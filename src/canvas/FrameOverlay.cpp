@@ -31,6 +31,7 @@ FrameOverlay::FrameOverlay(QWidget* panel) : QWidget(panel) {
     setGeometry(panel->rect());
     panel->installEventFilter(this);
     raise();
+    show();
 }
 
 // Qt merges update rectangles into a region; a rectangle inside the one

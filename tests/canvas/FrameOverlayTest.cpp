@@ -10,42 +10,42 @@
 
 namespace {
 
-struct FrameSpec {
+struct FrameLook {
     volmar::FrameBounds Bounds;
     TQxGSGrabMode Mode;
     quint32 Color;
 };
 
-std::vector<FrameSpec> RandomFrames(QRandomGenerator& random, int count) {
-    std::vector<FrameSpec> specs;
+std::vector<FrameLook> RandomFrames(QRandomGenerator& random, int count) {
+    std::vector<FrameLook> looks;
     for (int i = 0; i < count; ++i) {
         // Small, empty and turned-round frames too: their handles stick out.
         const qint32 width = random.bounded(-20, 160);
         const qint32 height = random.bounded(-20, 160);
-        specs.push_back({{random.bounded(-60, 700), random.bounded(-60, 500), width, height},
+        looks.push_back({{random.bounded(-60, 700), random.bounded(-60, 500), width, height},
                          random.bounded(2) ? QxGGNormal : QxGGMultiSelect,
                          random.bounded(0x1000000u)});
     }
-    return specs;
+    return looks;
 }
 
 class FrameOverlayTest : public GrabSizeFixture {
 protected:
     // The panel as painted with the frames on it: by each frame itself, or by
     // one overlay for all.
-    QImage Painted(const std::vector<FrameSpec>& specs, bool overlaid) {
+    QImage Painted(const std::vector<FrameLook>& looks, bool overlaid) {
         auto* panel = new QWidget(parent_);
         panel->setGeometry(parent_->rect());
         panel->setAutoFillBackground(true);
         auto* overlay = overlaid ? new volmar::FrameOverlay(panel) : nullptr;
-        for (const FrameSpec& spec : specs) {
+        for (const FrameLook& look : looks) {
             auto* frame = new TQxGrabSize(panel);
             frame->SetOverlay(overlay);
-            frame->SetBounds(spec.Bounds.Left, spec.Bounds.Top, spec.Bounds.Width,
-                             spec.Bounds.Height);
-            frame->SetDrawMode(spec.Mode);
-            frame->SetColor(spec.Color);
-            frame->SetMultiSelectColor(spec.Color ^ 0xFFFFFF);
+            frame->SetBounds(look.Bounds.Left, look.Bounds.Top, look.Bounds.Width,
+                             look.Bounds.Height);
+            frame->SetDrawMode(look.Mode);
+            frame->SetColor(look.Color);
+            frame->SetMultiSelectColor(look.Color ^ 0xFFFFFF);
             frame->show();
         }
         if (overlay)
@@ -60,12 +60,29 @@ protected:
 TEST_F(FrameOverlayTest, PaintsWhatTheFramesWouldPaintThemselves) {
     for (quint32 seed = 1; seed <= 20; ++seed) {
         QRandomGenerator random(seed);
-        const std::vector<FrameSpec> specs = RandomFrames(random, 30);
-        const QImage own = Painted(specs, false);
-        const QImage overlaid = Painted(specs, true);
+        const std::vector<FrameLook> looks = RandomFrames(random, 30);
+        const QImage own = Painted(looks, false);
+        const QImage overlaid = Painted(looks, true);
         ASSERT_EQ(own.size(), overlaid.size());
         EXPECT_TRUE(own == overlaid) << "seed " << seed;
     }
+}
+
+// The overlay paints the frame; the frame still takes the pointer, and the
+// cursor of its handles reaches the window.
+TEST_F(FrameOverlayTest, OverlaidFrameStillTakesThePointer) {
+    auto* overlay = new volmar::FrameOverlay(parent_);
+    TQxGrabSize* frame = AddFrame(0, 0, 0, 0);
+    frame->hide();
+    frame->SetOverlay(overlay);
+    frame->SetBounds(100, 50, 100, 57);
+    frame->show();
+    overlay->raise();
+    MoveTo(OnFrame(frame, QPoint(2, 2)));
+    EXPECT_EQ(Window()->cursor().shape(), Qt::SizeFDiagCursor);
+    PressOnFrame(frame, QPoint(50, 30));
+    EXPECT_TRUE(frame->IsMoving());
+    Release(OnFrame(frame, QPoint(50, 30)));
 }
 
 TEST_F(FrameOverlayTest, FramesAreAccessibleAsPlainWidgets) {
