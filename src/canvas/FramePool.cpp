@@ -10,7 +10,8 @@
 
 namespace volmar {
 
-FramePool::FramePool(MakeFrame make) : make_(std::move(make)) {}
+FramePool::FramePool(MakeFrame make, std::size_t mostKept)
+    : make_(std::move(make)), mostKept_(mostKept) {}
 
 TQxGrabSize* FramePool::Take() {
     if (ready_.empty())
@@ -42,6 +43,17 @@ void FramePool::Ripen() {
     ready_.insert(ready_.end(), cooling_.begin(), cooling_.end());
     cooling_.clear();
     SortByStacking();
+    DropExtra();
+}
+
+// The highest lie first and go first.
+void FramePool::DropExtra() {
+    if (ready_.size() <= mostKept_)
+        return;
+    const auto extra = ready_.begin() + std::ptrdiff_t(ready_.size() - mostKept_);
+    for (auto it = ready_.begin(); it != extra; ++it)
+        delete *it;
+    ready_.erase(ready_.begin(), extra);
 }
 
 // Frames are handed out from the lowest up, and new ones are made on top, so

@@ -26,9 +26,13 @@ class FramePool : public QObject {
 public:
     using MakeFrame = std::function<TQxGrabSize*()>;
 
+    // Kept frames beyond this many are deleted: a few kilobytes each, enough
+    // for Select All on 10,000 windows.
+    static constexpr std::size_t kMostKept = 10000;
+
     // The frames are their parent's children and die with it; the pool must
     // go before that parent does.
-    explicit FramePool(MakeFrame make);
+    explicit FramePool(MakeFrame make, std::size_t mostKept = kMostKept);
 
     // A recycled hidden frame, or a new one from the maker.
     TQxGrabSize* Take();
@@ -40,8 +44,10 @@ public:
 private:
     void Ripen();
     void SortByStacking();
+    void DropExtra();
 
     MakeFrame make_;
+    std::size_t mostKept_;
     // The lowest in the stacking order last.
     std::vector<TQxGrabSize*> ready_;
     std::vector<TQxGrabSize*> cooling_;

@@ -26,10 +26,11 @@ protected:
         }
         return frames;
     }
-    void GiveBackHidden(const std::vector<TQxGrabSize*>& frames) {
+    void GiveBackHidden(const std::vector<TQxGrabSize*>& frames) { GiveBackHidden(frames, pool); }
+    static void GiveBackHidden(const std::vector<TQxGrabSize*>& frames, volmar::FramePool& to) {
         for (TQxGrabSize* frame : frames)
             frame->hide();
-        pool.GiveBack(frames);
+        to.GiveBack(frames);
     }
     static void EndOfEvent() {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -61,6 +62,19 @@ TEST_F(FramePoolTest, KeepsFramesAsTheyAreUntilTheEventIsOverThenHandsThemOutLow
     }
     pool.Take();
     EXPECT_EQ(made, 5);
+}
+
+TEST_F(FramePoolTest, KeepsNoMoreThanItsMostTheHighestGo) {
+    volmar::FramePool small([this] { return AddFrame(0, 0, 0, 0); }, 2);
+    std::vector<TQxGrabSize*> frames;
+    for (int i = 0; i < 3; ++i)
+        frames.push_back(small.Take());
+    QPointer<TQxGrabSize> highest = frames[2];
+    GiveBackHidden(frames, small);
+    EndOfEvent();
+    EXPECT_FALSE(highest);
+    EXPECT_EQ(small.Take(), frames[0]);
+    EXPECT_EQ(small.Take(), frames[1]);
 }
 
 TEST_F(FramePoolTest, FramesGivenBackWhileAButtonIsDownDieLate) {
