@@ -39,8 +39,6 @@ public:
     // Frames the caller has hidden and no longer lists.
     void GiveBack(std::vector<TQxGrabSize*> frames);
 
-    std::size_t ReadyCount() const { return ready_.size(); }
-
 private:
     void Ripen();
     void SortByStacking();
