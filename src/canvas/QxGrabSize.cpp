@@ -105,11 +105,14 @@ void TQxGrabSize::LayOutHandles() {
     handles_ = volmar::LayOutGrabHandles(bounds_.Width, bounds_.Height);
 }
 
+// The type is read first: after a deferred delete, QWidget::event has
+// destroyed the frame, and nothing of it may be read.
 bool TQxGrabSize::event(QEvent* event) {
+    const QEvent::Type type = event->type();
     const bool handled = QWidget::event(event);
-    if (overlay_ && (event->type() == QEvent::Show || event->type() == QEvent::Hide))
+    if ((type == QEvent::Show || type == QEvent::Hide) && overlay_)
         overlay_->Touch(geometry());
-    if (event->type() == QEvent::ParentChange && parentWidget()) {
+    if (type == QEvent::ParentChange && parentWidget()) {
         QWidget::setGeometry(volmar::VisibleRect(bounds_));
         LayOutHandles();
     }
