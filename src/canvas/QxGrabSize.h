@@ -152,11 +152,6 @@ private:
     void Repaint(const QRect& area);
     void LayOutHandles();
 
-    void AddLogicalRect(volmar::FramePicture& picture, qint64 left, qint64 top, qint64 width,
-                        qint64 height) const;
-    void AddOutline(volmar::FramePicture& picture) const;
-    void AddHandles(volmar::FramePicture& picture) const;
-
     void Press(QMouseEvent* event);
     bool IsVetoedByOwner();
     void FocusParent();
