@@ -19,6 +19,7 @@ public:
             QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
         if (config.startsWith(home_ + QLatin1Char('/')))
             QDir(config).removeRecursively();
+        QDir(home_ + QStringLiteral("/AppData")).removeRecursively();
     }
 
 private:
@@ -36,12 +37,14 @@ int main(int argc, char** argv) {
     qputenv("XDG_RUNTIME_DIR", runtimeDir.path().toLocal8Bit());
     QTemporaryDir homeDir;
     qputenv("HOME", homeDir.path().toLocal8Bit());
+    // Windows keeps setting.ini in the roaming application-data folder.
+    qputenv("APPDATA",
+            QDir::toNativeSeparators(homeDir.path() + QStringLiteral("/AppData")).toLocal8Bit());
     QStandardPaths::setTestModeEnabled(true);
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VOLMAR"));
     ::testing::InitGoogleTest(&argc, argv);
-    ::testing::UnitTest::GetInstance()->listeners().Append(
-        new FreshSettingsFolder(homeDir.path()));
+    ::testing::UnitTest::GetInstance()->listeners().Append(new FreshSettingsFolder(homeDir.path()));
     return RUN_ALL_TESTS();
 }

@@ -2,11 +2,6 @@
 
 #include <array>
 
-// Resources of a static library are registered by name from outside any namespace.
-static void RegisterImages() {
-    Q_INIT_RESOURCE(images);
-}
-
 namespace volmar {
 
 namespace {
@@ -35,17 +30,15 @@ constexpr std::array<const char*, kImageCount> kFiles = {
 
 } // namespace
 
-QString ImageListPath(int index) {
+QString ImageListName(int index) {
     if (index < 0 || index >= kImageCount)
         return QString();
-    return QStringLiteral(":/images/%1.svg").arg(QLatin1String(kFiles[size_t(index)]));
+    return QLatin1String(kFiles[size_t(index)]);
 }
 
 QIcon ImageListIcon(int index) {
-    static const bool registered = (RegisterImages(), true);
-    Q_UNUSED(registered);
-    const QString path = ImageListPath(index);
-    return path.isEmpty() ? QIcon() : QIcon(path);
+    const QString name = ImageListName(index);
+    return name.isEmpty() ? QIcon() : ImageFileIcon(name);
 }
 
 } // namespace volmar

@@ -2,6 +2,7 @@
 #include "app/MainForm.h"
 #include "app/QtTranslations.h"
 #include "dialogs/QtDialogs.h"
+#include "document/ProcessText.h"
 
 #include <QApplication>
 #include <QDir>
@@ -11,11 +12,10 @@
 int main(int argc, char* argv[]) {
     // The command line is read before the display is opened, so --help and
     // --version also work where there is none.
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    const volmar::CommandLine command = volmar::ReadCommandLine(arguments, QDir::currentPath());
+    const volmar::CommandLine command =
+        volmar::ReadCommandLine(volmar::ProgramArguments(argc, argv), QDir::currentPath());
     if (command.exitCode) {
+        volmar::UseParentConsole();
         std::fputs(command.text.toLocal8Bit().constData(),
                    *command.exitCode == 0 ? stdout : stderr);
         return *command.exitCode;

@@ -1,5 +1,6 @@
 #include "cli/CliArguments.h"
 #include "cli/CliCommand.h"
+#include "cli/CliFonts.h"
 #include "cli/CliIo.h"
 #include "cli/PictureFiles.h"
 #include "document/ProjectFile.h"
@@ -61,6 +62,7 @@ int RunRender(const QStringList& arguments) {
         throw UsageError(QStringLiteral("render needs -o OUT.png"));
 
     const DesignDocument document = LoadDocument(parsed.Positional[0]);
+    NoteMissingJapaneseFont();
     CanvasState state(parsed.Has(skin) ? std::optional(parsed.Option(skin)) : std::nullopt);
     if (parsed.Has(settings)) {
         ReadProjectFileBytes(parsed.Option(settings)); // a settings file that cannot be read

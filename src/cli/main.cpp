@@ -1,6 +1,8 @@
 #include "cli/CliCommand.h"
+#include "cli/CliFonts.h"
 #include "cli/CliIo.h"
 #include "document/CommandFailure.h"
+#include "document/ProcessText.h"
 #include "document/VolmarError.h"
 
 #include <QCoreApplication>
@@ -59,17 +61,19 @@ int main(int argc, char** argv) {
 #endif
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    UseSystemFonts();
+    volmar::UseBinaryStandardStreams();
 
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
+    QStringList arguments = volmar::ProgramArguments(argc, argv);
+    const QString commandName = arguments.value(1);
+    arguments.removeFirst();
     if (arguments.isEmpty())
         return Usage(QStringLiteral("no command given"));
     if (IsHelp(arguments.first()))
         return Help();
     const CliCommand* command = FindCliCommand(arguments.takeFirst());
     if (!command)
-        return Usage(QStringLiteral("unknown command %1").arg(QString::fromLocal8Bit(argv[1])));
+        return Usage(QStringLiteral("unknown command %1").arg(commandName));
     if (std::any_of(arguments.begin(), arguments.end(), IsHelp))
         return Help();
 

@@ -4,6 +4,7 @@
 #include "dialogs/FormLook.h"
 #include "settings/AppIcon.h"
 #include "settings/LinkLabel.h"
+#include "settings/ProgramVersion.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -69,7 +70,7 @@ void TVersionForm::CreateTitle() {
 void TVersionForm::CreateCredits() {
     Caption(this, "Label3", QStringLiteral("© 2026 kestrel"), 72, 43);
     Caption(this, "Label4", QStringLiteral("ver:"), 160, 43);
-    Caption(this, "versionlabel", QStringLiteral(VOLMAR_VERSION), 186, 43);
+    Caption(this, "versionlabel", ProgramFileVersion(), 186, 43);
     auto* home = new LinkLabel(kHomePage, this);
     home->setObjectName(QStringLiteral("hompegelabel"));
     home->setGeometry(72, 62, 197, 13);

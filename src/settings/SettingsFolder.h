@@ -12,4 +12,7 @@ QString SettingsFolder();
 // The settings file inside that folder.
 QString SettingsFilePath();
 
+// The user's configuration folder, with '/' separators.
+QString UserConfigFolder();
+
 } // namespace volmar

@@ -9,12 +9,12 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
+#include "support/SpecialFiles.h"
+
 #include <functional>
-#include <sys/resource.h>
-#include <sys/stat.h>
 
 using volmar::DesignDocument;
+using namespace volmar::test;
 
 // volmar-cli run end to end as its own process. ctest names it in VOLMAR_CLI;
 // without it these tests are skipped.
@@ -31,7 +31,7 @@ struct Result {
 Result RunCli(const QStringList& arguments, const std::function<void()>& inChild = {}) {
     QProcess process;
     if (inChild)
-        process.setChildProcessModifier(inChild);
+        SetChildSetup(process, inChild);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove(QStringLiteral("QT_QPA_PLATFORM")); // it must choose one itself
     environment.remove(QStringLiteral("DISPLAY"));
@@ -155,7 +155,8 @@ TEST_F(Cli, UnreadableFilesGiveTheEditorsMessage) {
 TEST_F(Cli, OutputsThatAreNotRegularFilesAreRefused) {
     const QString in = Write("a.rsform", kMessy);
     const QString fifo = Path("fifo");
-    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+    if (!MakeFifo(fifo))
+        GTEST_SKIP() << kNoSpecialFiles;
     for (const QStringList& arguments :
          {QStringList{"format", in, "-o", fifo}, QStringList{"render", in, "-o", fifo},
           QStringList{"skin", "-o", fifo}}) {
@@ -164,19 +165,17 @@ TEST_F(Cli, OutputsThatAreNotRegularFilesAreRefused) {
         EXPECT_EQ(QString::fromUtf8(result.Err),
                   QStringLiteral("ファイル \"%1\" を作成できません。Not a regular file (FIFO).\n")
                       .arg(fifo));
-        struct stat status {};
-        ASSERT_EQ(lstat(QFile::encodeName(fifo).constData(), &status), 0);
-        EXPECT_TRUE(S_ISFIFO(status.st_mode)) << arguments.first().toStdString();
+        EXPECT_TRUE(IsFifo(fifo)) << arguments.first().toStdString();
     }
 }
 
 TEST_F(Cli, AWritePastTheFileSizeLimitFailsAndKeepsTheOldFile) {
     const QString out = Write("out.rsform", "old");
-    const Result result = RunCli({"format", Write("a.rsform", kMessy), "-o", out}, [] {
-        std::signal(SIGXFSZ, SIG_DFL);
-        const rlimit limit{16, 16};
-        setrlimit(RLIMIT_FSIZE, &limit);
-    });
+    QProcess probe;
+    if (!SetChildSetup(probe, [] {}))
+        GTEST_SKIP() << kNoSpecialFiles;
+    const Result result =
+        RunCli({"format", Write("a.rsform", kMessy), "-o", out}, [] { LimitFileSizeInChild(16); });
     EXPECT_EQ(result.Status, 1);
     EXPECT_TRUE(QString::fromUtf8(result.Err).contains(QStringLiteral("を作成できません。")));
     QFile file(out);
@@ -189,12 +188,10 @@ TEST_F(Cli, AWritePastTheFileSizeLimitFailsAndKeepsTheOldFile) {
 // for the file but not its lines) ends the command. Neither aborts.
 TEST_F(Cli, EndlessFilesAndFailedAllocationsGiveTheOutOfResourcesMessage) {
     const QString zero = Path("zero.rsform");
-    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), zero));
+    if (!LinkToEndlessFile(zero))
+        GTEST_SKIP() << kNoSpecialFiles;
     const QString lines = Write("lines.rsform", "[0]\n" + QByteArray("a\n").repeated(8 << 20));
-    const auto tightMemory = [] {
-        const rlimit limit{160 << 20, 160 << 20};
-        setrlimit(RLIMIT_AS, &limit);
-    };
+    const auto tightMemory = [] { LimitAddressSpaceInChild(160 << 20); };
     for (const auto& [path, inChild] :
          {std::pair{zero, std::function<void()>()}, {lines, tightMemory}}) {
 #if defined(__SANITIZE_ADDRESS__)

@@ -109,7 +109,8 @@ TEST_F(SkinFiles, UnreadableFileNamesThePathAndTheReason) {
     QFile::setPermissions(path, QFileDevice::Permissions());
     QFile probe(path);
     if (probe.open(QIODevice::ReadOnly))
-        GTEST_SKIP() << "permissions do not stop this user from reading";
+        GTEST_SKIP()
+            << "permissions do not stop this user from reading (the superuser, or Windows)";
     EXPECT_EQ(Failure(path), QStringLiteral(u"ファイル \"%1\" は開けません。%2")
                                  .arg(path, probe.errorString())
                                  .toStdString());

@@ -27,7 +27,7 @@ TEST(TVersionForm, ShowsTitleVersionAndCredits) {
     EXPECT_EQ(form.windowTitle(), QStringLiteral("バージョン情報"));
     EXPECT_EQ(form.size(), QSize(412, 204));
     EXPECT_EQ(form.minimumSize(), form.maximumSize());
-    EXPECT_EQ(Label(form, "versionlabel")->text(), QStringLiteral(VOLMAR_VERSION));
+    EXPECT_EQ(Label(form, "versionlabel")->text(), QStringLiteral(VOLMAR_SHOWN_VERSION));
     EXPECT_EQ(Label(form, "versionlabel")->pos(), QPoint(186, 43));
     EXPECT_EQ(Label(form, "Label4")->text(), QStringLiteral("ver:"));
     EXPECT_EQ(Label(form, "Label1")->geometry(), QRect(72, 18, 266, 19));

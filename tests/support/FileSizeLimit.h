@@ -1,7 +1,6 @@
 #pragma once
 
-#include <csignal>
-#include <sys/resource.h>
+#include <QtGlobal>
 
 namespace volmar::test {
 
@@ -9,25 +8,24 @@ namespace volmar::test {
 // size: a write past it fails with EFBIG (the signal it raises is ignored).
 // The limit binds the superuser too, so it provokes a failed save where
 // folder permissions cannot. Nothing may be written to a log file meanwhile.
+// Windows has no such limit: there the object does nothing and Works() is
+// false, and a test that needs a failing write is skipped.
 class FileSizeLimit {
 public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit lowered = saved_;
-        lowered.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &lowered);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
+    explicit FileSizeLimit(qint64 bytes);
+    ~FileSizeLimit();
     FileSizeLimit(const FileSizeLimit&) = delete;
     FileSizeLimit& operator=(const FileSizeLimit&) = delete;
 
+    static bool Works();
+
 private:
-    rlimit saved_{};
+    qint64 saved_ = 0;
     void (*previousHandler_)(int) = nullptr;
 };
+
+// Why a test that needs the limit is skipped where it does not work.
+inline constexpr const char* kNoFileSizeLimit =
+    "Windows has no file-size limit to make a write fail";
 
 } // namespace volmar::test

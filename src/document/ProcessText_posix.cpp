@@ -1,0 +1,16 @@
+#include "document/ProcessText.h"
+
+namespace volmar {
+
+QStringList ProgramArguments(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
+void UseBinaryStandardStreams() {}
+
+void UseParentConsole() {}
+
+} // namespace volmar

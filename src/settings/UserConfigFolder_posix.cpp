@@ -1,0 +1,11 @@
+#include "settings/SettingsFolder.h"
+
+#include <QStandardPaths>
+
+namespace volmar {
+
+QString UserConfigFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+}
+
+} // namespace volmar
