@@ -8,7 +8,6 @@
 #include <QAction>
 #include <QFile>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -180,9 +179,6 @@ TEST_F(CodeGenCommand, ShowsAndStoresTheFormPickedInTheMenu) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("[Setting]\r\nGridX=20\r\n\r\n[Editor]\r\nSnapToWindows=1\r\nCodeDispose=0\r\n\r\n");
     file.close();
-    auto* menu = Find<QMenu>("MenuCodeStyle");
-    const QList<QAction*> tools = Find<QMenu>("MenuTool")->actions();
-    EXPECT_EQ(tools.indexOf(menu->menuAction()), tools.indexOf(form->aacCheckCode) + 1);
     EXPECT_TRUE(Find<QAction>("CodeStyleWindow")->isChecked());
     Add("menu", 10, 20, 210, 120);
     Find<QAction>("CodeStyleBase")->trigger();
