@@ -36,6 +36,7 @@ class TQxGrabSize;
 
 namespace volmar {
 class ApplicationEvents;
+class CodeStyleMenu;
 class Dialogs;
 class EditStep;
 class FrameOverlay;
@@ -330,6 +331,7 @@ private:
     void BuildMainMenu();
     void BuildPopupMenu();
     void BuildRecentMenu(QMenu* file);
+    void BuildCodeStyleMenu(QMenu* tools);
     void LoadRecentFiles();
     void RebuildRecentMenu();
     // Puts path first in the recent-projects list and stores the list.
@@ -391,6 +393,7 @@ private:
     volmar::EditorDisplayState view_;
     QString currentFileName_;
     QStringList recentFiles_;
+    volmar::CodeStyleMenu* codeStyleMenu_ = nullptr; // "コードの形式" in the tool menu
     std::vector<TQxGrabSize*> frames_;
     std::function<QPoint()> pointerSource_;
     volmar::CanvasDrag drag_;

@@ -82,6 +82,7 @@ void TMainForm::BuildMainMenu() {
     tools->addSeparator();
     tools->addAction(aacCodeGen);
     tools->addAction(aacCheckCode);
+    BuildCodeStyleMenu(tools);
     tools->addSeparator();
     tools->addAction(aacOption);
 

@@ -1,6 +1,7 @@
 // The window property dialog, the code generator and its check.
 #include "app/MainForm.h"
 
+#include "app/CodeStyleMenu.h"
 #include "canvas/QxGrabSize.h"
 #include "commands/CodeCheck.h"
 #include "commands/FormCheck.h"
@@ -45,7 +46,7 @@ void TMainForm::aacSelectPropertyExecute() {
 
 void TMainForm::aacCodeGenExecute() {
     TCodeForm form(this);
-    form.Fill(document_);
+    form.Fill(document_, codeStyleMenu_->Style());
     dialogs_.Exec(form);
 }
 

@@ -6,8 +6,8 @@ const std::vector<CliCommand>& CliCommands() {
     static const std::vector<CliCommand> commands = {
         {"list", "FILE", "one line per window: index, name, left, top, right, bottom (TAB, UTF-8)",
          false, RunList},
-        {"codegen", "FILE", "the Ruby code of the windows (code page 932, CR LF)", false,
-         RunCodegen},
+        {"codegen", "FILE [--style window|base] [--windowskin] [--dispose]",
+         "the Ruby code of the windows (code page 932, CR LF)", false, RunCodegen},
         {"check", "FILE", "one line per problem of the generated code; exit status 1 if any", false,
          RunCheck},
         {"format", "FILE [-o OUT]", "the document as the editor saves it, to OUT or stdout", false,

@@ -5,9 +5,33 @@
 
 namespace volmar::cli {
 
+namespace {
+
+const QString kStyle = QStringLiteral("--style");
+const QString kWindowskin = QStringLiteral("--windowskin");
+const QString kDispose = QStringLiteral("--dispose");
+
+// The style the options choose; none gives the editor's default code.
+CodeStyle ChosenStyle(const CliArguments& parsed) {
+    CodeStyle style;
+    if (parsed.Has(kStyle)) {
+        const std::optional<CodeForm> form = CodeFormFromName(parsed.Option(kStyle));
+        if (!form)
+            throw UsageError(QStringLiteral("%1 takes window or base").arg(kStyle));
+        style.Form = *form;
+    }
+    style.Windowskin = parsed.Has(kWindowskin);
+    style.Dispose = parsed.Has(kDispose);
+    return style;
+}
+
+} // namespace
+
 int RunCodegen(const QStringList& arguments) {
-    const CliArguments parsed = ParseCliArguments(arguments, {}, 1, 1);
-    WriteStandardOutput(GenerateCodeBytes(LoadDocument(parsed.Positional[0])));
+    const CliArguments parsed =
+        ParseCliArguments(arguments, {kStyle}, 1, 1, {kWindowskin, kDispose});
+    const CodeStyle style = ChosenStyle(parsed);
+    WriteStandardOutput(GenerateCodeBytes(LoadDocument(parsed.Positional[0]), style));
     return 0;
 }
 

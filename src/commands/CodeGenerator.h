@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/CodeStyle.h"
 #include "document/DesignDocument.h"
 
 #include <QByteArray>
@@ -14,14 +15,19 @@ namespace volmar {
 // window (16 pixels of frame on each side).
 inline constexpr qint64 kContentsInset = 32;
 
-// Seven lines per definition, back to front: "@name  = Window.new", its x, y,
-// width and height, its contents bitmap (32 pixels smaller on each axis), and
-// an empty line. Sizes are computed in 64 bits, so edges far apart give their
-// true difference. Names are copied verbatim.
-QStringList GenerateCodeLines(const DesignDocument& document);
+// One block per definition, back to front, each closed by an empty line. The
+// Window form writes "@name  = Window.new" (followed, with Windowskin, by the
+// line that sets the game's window skin), its x, y, width and height, and its
+// contents bitmap (32 pixels smaller on each axis). The Window_Base form
+// writes "@name = Window_Base.new(x, y, width, height)" and the same contents
+// line; that class sets the skin itself. With Dispose, one "@name.dispose"
+// per definition and an empty line follow the blocks. Sizes are computed in
+// 64 bits, so edges far apart give their true difference. Names are copied
+// verbatim. An empty document gives no lines in any style.
+QStringList GenerateCodeLines(const DesignDocument& document, const CodeStyle& style = {});
 
 // The same lines in CP932, each ended by CR LF; an empty document gives zero
 // bytes.
-QByteArray GenerateCodeBytes(const DesignDocument& document);
+QByteArray GenerateCodeBytes(const DesignDocument& document, const CodeStyle& style = {});
 
 } // namespace volmar

@@ -36,10 +36,10 @@ TCodeForm::TCodeForm(QWidget* parent) : QDialog(parent) {
     PlaceForm(*this, kClientWidth, kClientHeight, false);
 }
 
-void TCodeForm::Fill(const DesignDocument& document) {
+void TCodeForm::Fill(const DesignDocument& document, const CodeStyle& style) {
     // The same bytes volmar-cli prints, read back: every line ends with a
     // line break, the empty line closing the last block included.
-    QString text = FromCp932(GenerateCodeBytes(document));
+    QString text = FromCp932(GenerateCodeBytes(document, style));
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     CodeMemo->setPlainText(text);
 }

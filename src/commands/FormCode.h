@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/CodeStyle.h"
 #include "document/DesignDocument.h"
 
 #include <QDialog>
@@ -15,9 +16,10 @@ class TCodeForm : public QDialog {
 public:
     explicit TCodeForm(QWidget* parent = nullptr);
 
-    // Shows the statements for the document, each line as it reads after the
-    // CP932 round trip: a name character CP932 cannot hold shows as "?".
-    void Fill(const volmar::DesignDocument& document);
+    // Shows the statements for the document in the given style, each line as
+    // it reads after the CP932 round trip: a name character CP932 cannot hold
+    // shows as "?".
+    void Fill(const volmar::DesignDocument& document, const volmar::CodeStyle& style = {});
 
     QPlainTextEdit* CodeMemo = nullptr;
 };

@@ -100,7 +100,9 @@ TEST_F(CommandsTest, MainMenuHasItsEntriesInOrder) {
                   ">整列(aacAlignLeft aacAlignRight aacAlignTop aacAlignBottom "
                   "aacAlignHCenter aacAlignVCenter - aacSameWidth aacSameHeight - "
                   "aacSpaceHorz aacSpaceVert)\n"
-                  "ツール(&T): aacSelectProperty - aacCodeGen aacCheckCode - aacOption\n"
+                  "ツール(&T): aacSelectProperty - aacCodeGen aacCheckCode >コードの形式("
+                  "CodeStyleWindow CodeStyleBase - CodeStyleWindowskin CodeStyleDispose) - "
+                  "aacOption\n"
                   "ヘルプ(&H): aacHelp MenuVersion"));
     EXPECT_EQ(form->MenuEnd->text(), QStringLiteral("終了"));
     EXPECT_EQ(form->MenuVersion->text(), QStringLiteral("バージョン情報"));

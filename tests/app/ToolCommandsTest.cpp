@@ -3,8 +3,10 @@
 #include "canvas/QxGrabSize.h"
 #include "commands/FormCode.h"
 #include "commands/FormProperty.h"
+#include "settings/SettingsFolder.h"
 
 #include <QAction>
+#include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -168,6 +170,33 @@ TEST_F(CodeGenCommand, IsAlwaysEnabledAndShowsAnEmptyDocumentAsEmptyText) {
     Trigger(form->aacCodeGen);
     EXPECT_TRUE(form->aacCodeGen->isEnabled());
     EXPECT_EQ(code, "");
+}
+
+// The form picked in "コードの形式" shows in the code dialog, goes into
+// setting.ini beside what is there, and is in force at the next start.
+TEST_F(CodeGenCommand, ShowsAndStoresTheFormPickedInTheMenu) {
+    QFile file(SettingsFilePath());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[Setting]\r\nGridX=20\r\n\r\n[Editor]\r\nSnapToWindows=1\r\nCodeDispose=0\r\n\r\n");
+    file.close();
+    EXPECT_TRUE(Find<QAction>("CodeStyleWindow")->isChecked());
+    Add("menu", 10, 20, 210, 120);
+    Find<QAction>("CodeStyleBase")->trigger();
+    Find<QAction>("CodeStyleDispose")->trigger();
+    EXPECT_FALSE(Find<QAction>("CodeStyleWindow")->isChecked());
+
+    QString code;
+    CaptureCode(dialogs, code);
+    Trigger(form->aacCodeGen);
+    EXPECT_EQ(code, "@menu = Window_Base.new(10, 20, 200, 100)\n@menu.contents = Bitmap.new(168,68)"
+                    "\n\n@menu.dispose\n\n");
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), "[Setting]\r\nGridX=20\r\n\r\n[Editor]\r\nSnapToWindows=1\r\n"
+                              "CodeDispose=1\r\nCodeStyle=base\r\nCodeWindowskin=0\r\n\r\n");
+    TMainForm next(dialogs);
+    EXPECT_TRUE(next.findChild<QAction*>("CodeStyleBase")->isChecked());
+    EXPECT_TRUE(next.findChild<QAction*>("CodeStyleDispose")->isChecked());
+    EXPECT_FALSE(next.findChild<QAction*>("CodeStyleWindowskin")->isChecked());
 }
 
 } // namespace

@@ -103,6 +103,14 @@ TEST_F(Cli, CodegenPrintsTheCodeText) {
     EXPECT_TRUE(result.Out.startsWith("@command  = Window.new\r\n@command.x = 0\r\n"));
 }
 
+TEST_F(Cli, CodegenOptionsChooseTheFormAndTheExtraLines) {
+    const Result result = RunCli(
+        {"codegen", "--dispose", Write("a.rsform", kMessy), "--style", "base", "--windowskin"});
+    EXPECT_EQ(result.Status, 0) << result.Err.toStdString();
+    EXPECT_EQ(result.Out, volmar::GenerateCodeBytes(MessyDocument(),
+                                                    {volmar::CodeForm::WindowBase, true, true}));
+}
+
 TEST_F(Cli, CheckPrintsOneLinePerProblemAndFailsWhenThereIsAny) {
     const Result clean = RunCli({"check", Write("a.rsform", kMessy)});
     EXPECT_EQ(clean.Status, 0) << clean.Err.toStdString();
@@ -210,6 +218,8 @@ TEST_F(Cli, BadArgumentsGiveUsageAndStatusTwo) {
     for (const QStringList& arguments :
          {QStringList{}, QStringList{"nonsense"}, QStringList{"list"},
           QStringList{"list", file, file}, QStringList{"codegen", "--bogus", file},
+          QStringList{"codegen", file, "--style", "Base"},
+          QStringList{"codegen", file, "--dispose", "--dispose"},
           QStringList{"format", file, "-o"}}) {
         const Result result = RunCli(arguments);
         EXPECT_EQ(result.Status, 2) << arguments.join(u' ').toStdString();

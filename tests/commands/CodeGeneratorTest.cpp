@@ -1,5 +1,6 @@
 #include "commands/CodeGenerator.h"
 
+#include "document/Cp932.h"
 #include "support/WindowItems.h"
 
 #include <gtest/gtest.h>
@@ -56,4 +57,67 @@ TEST(CodeGenerator, BytesAreCp932WithCrLfAfterEveryLine) {
                                       "@\x91\x8b?.y = 0\r\n@\x91\x8b?.width = 32\r\n"
                                       "@\x91\x8b?.height = 32\r\n"
                                       "@\x91\x8b?.contents = Bitmap.new(0,0)\r\n\r\n");
+}
+
+namespace {
+
+struct StyleCase {
+    const char* what;
+    std::vector<TWindowItem> windows;
+    volmar::CodeStyle style;
+    QString code; // every line ended by "\n"
+};
+
+constexpr qint32 kMin = -2147483647 - 1;
+constexpr qint32 kMax = 2147483647;
+const TWindowItem kMenu = MakeWindow(QStringLiteral("menu"), 10, 20, 210, 120);
+const TWindowItem kHelp = MakeWindow(QStringLiteral("help"), 0, 416, 640, 480);
+const QString kSkin =
+    QStringLiteral("windowskin = RPG::Cache.windowskin($game_system.windowskin_name)");
+
+} // namespace
+
+TEST(CodeGenerator, WritesEveryFormAndOptionInCp932) {
+    using volmar::CodeForm;
+    const StyleCase cases[] = {
+        {"worked example, default",
+         {kMenu, kHelp},
+         {},
+         "@menu  = Window.new\n@menu.x = 10\n@menu.y = 20\n@menu.width = 200\n@menu.height = 100\n"
+         "@menu.contents = Bitmap.new(168,68)\n\n@help  = Window.new\n@help.x = 0\n@help.y = 416\n"
+         "@help.width = 640\n@help.height = 64\n@help.contents = Bitmap.new(608,32)\n\n"},
+        {"worked example, base",
+         {kMenu, kHelp},
+         {CodeForm::WindowBase, false, false},
+         "@menu = Window_Base.new(10, 20, 200, 100)\n@menu.contents = Bitmap.new(168,68)\n\n"
+         "@help = Window_Base.new(0, 416, 640, 64)\n@help.contents = Bitmap.new(608,32)\n\n"},
+        {"window, skin and dispose",
+         {MakeWindow(QStringLiteral("窓한"), -5, -7, 15, 25)},
+         {CodeForm::Window, true, true},
+         "@窓?  = Window.new\n@窓?." + kSkin +
+             "\n@窓?.x = -5\n@窓?.y = -7\n@窓?.width = 20\n"
+             "@窓?.height = 32\n@窓?.contents = Bitmap.new(-12,0)\n\n@窓?.dispose\n\n"},
+        {"window, dispose only",
+         {MakeWindow(QString(), 0, 0, 32, 33)},
+         {CodeForm::Window, false, true},
+         "@  = Window.new\n@.x = 0\n@.y = 0\n@.width = 32\n@.height = 33\n"
+         "@.contents = Bitmap.new(0,1)\n\n@.dispose\n\n"},
+        {"base ignores the skin, 64 bits",
+         {MakeWindow(QStringLiteral("w"), kMin, kMax, kMax, kMin),
+          MakeWindow(QStringLiteral("メニュー"), -5, -7, -15, 25)},
+         {CodeForm::WindowBase, true, true},
+         "@w = Window_Base.new(-2147483648, 2147483647, 4294967295, -4294967295)\n"
+         "@w.contents = Bitmap.new(4294967263,-4294967327)\n\n"
+         "@メニュー = Window_Base.new(-5, -7, -10, 32)\n@メニュー.contents = Bitmap.new(-42,0)\n\n"
+         "@w.dispose\n@メニュー.dispose\n\n"},
+        {"empty, window", {}, {CodeForm::Window, true, true}, ""},
+        {"empty, base", {}, {CodeForm::WindowBase, true, true}, ""},
+    };
+    for (const StyleCase& c : cases) {
+        DesignDocument doc;
+        for (const TWindowItem& window : c.windows)
+            doc.Append(window);
+        const QByteArray expected = volmar::ToCp932(QString(c.code).replace(u'\n', "\r\n"));
+        EXPECT_EQ(GenerateCodeBytes(doc, c.style), expected) << c.what;
+    }
 }

@@ -64,7 +64,7 @@ class OpenCopyPasteCode(EditorSession):
 
     def test_3_code_dialog_text(self):
         self.needs("open")
-        self.editor.menu("t", 3)  # コード生成, above コードの確認 and 環境設定
+        self.editor.menu("t", 4)  # コード生成, above コードの確認, コードの形式 and 環境設定
         dialog = self.editor.wait_window(CODE_TITLE, "the code dialog")
         self.snapshot("code-dialog")
         self.editor.keys_to(dialog, "ctrl+a", "ctrl+c")
