@@ -267,5 +267,22 @@ TEST_F(ProjectCommands, AFailedSaveLeavesThePreviousFileByteForByte) {
     EXPECT_EQ(form->currentFileName(), Path("p.rsform"));
 }
 
+// The same file over an edited document brings the file back in one step;
+// undo returns to the edit.
+TEST_F(ProjectCommands, ReopeningTheOpenProjectAfterAnEditIsAStep) {
+    Write(Path("a.rsform"), "[0]\r\nName=w\r\nX=0\r\nY=0\r\nR=40\r\nB=40\r\n");
+    dialogs.openPaths.push_back(Path("a.rsform"));
+    Trigger(form->aacOpenProject);
+    Select({form->document().At(0)});
+    form->MoveSelectedBy(1, 0);
+    const int steps = form->undoStack().count();
+    dialogs.openPaths.push_back(Path("a.rsform"));
+    Trigger(form->aacOpenProject);
+    EXPECT_EQ(Document(), (std::vector<Edges>{{"w", 0, 0, 40, 40}}));
+    EXPECT_EQ(form->undoStack().count(), steps + 1);
+    Trigger(form->aacUndo);
+    EXPECT_EQ(Document(), (std::vector<Edges>{{"w", 1, 0, 41, 40}}));
+}
+
 } // namespace
 } // namespace volmar::test

@@ -7,9 +7,11 @@
 #include "commands/FormProperty.h"
 #include "document/FormText.h"
 #include "document/ProjectFile.h"
+#include "edit/EditStep.h"
 #include "support/WindowItems.h"
 
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -102,6 +104,8 @@ protected:
             }
             return QDialog::Accepted;
         });
+        mustChange =
+            change && form->CountSelected() == 1 && form->FindSelectedFrame()->Tag()->Name != name;
         Trigger(form->aacSelectProperty);
         dialogs.forms.clear();
     }
@@ -111,46 +115,85 @@ protected:
             const TWindowItem& item = *form->document().At(i);
             const CanvasRect before{item.Left, item.Top, item.Right, item.Bottom};
             const CanvasRect after{item.Left + Random(0, 1), item.Top, item.Right, item.Bottom};
-            if (Random(0, 1))
+            if (Random(0, 1)) {
                 changes.push_back({i, before, after});
+                mustChange = mustChange || after != before;
+            }
         }
         form->PushBoundsChange(QStringLiteral("整列"), changes);
     }
 
+    // Whether a z-order command moves the one selected window past another
+    // definition.
+    bool ReorderChanges(int which) const {
+        const DesignDocument& document = form->document();
+        if (document.CountSelected() != 1)
+            return false;
+        const int i = document.IndexOf(form->FindSelectedFrame()->Tag());
+        const bool toFront = which % 2 == 1;
+        const int j = which < 2 ? document.ZOrderStepPartner(i, toFront)
+                                : document.ZOrderEndPartner(i, toFront);
+        return j != i && !SameDefinition(*document.At(i), *document.At(j));
+    }
+
     enum class Kind { Edit, Nudge, Undo, Redo };
 
+    // Runs one random command; mustChange tells whether, in the state it
+    // found, the command has to change the document.
     Kind RunOne() {
+        mustChange = false;
+        const bool selected = form->CountSelected() > 0;
+        const bool named = !(State() == DocumentState{});
         switch (Random(0, 15)) {
-        case 0:
-            dialogs.names.push_back(Random(0, 3) ? RandomName() : QString());
+        case 0: {
+            const QString name = Random(0, 3) ? RandomName() : QString();
+            mustChange = !name.isEmpty();
+            dialogs.names.push_back(name);
             form->AddWindowDefinition({Random(0, 300), Random(0, 300), 340, 340});
             dialogs.names.clear();
             break;
+        }
         case 1:
+            mustChange = selected;
             Trigger(form->aacDelete);
             break;
         case 2:
+            mustChange = selected;
             Trigger(form->aacCut);
             break;
         case 3:
-            if (Random(0, 1))
+            if (Random(0, 1)) {
+                mustChange = selected;
                 Trigger(form->aacCopy);
+            }
             Trigger(form->aacPaste);
             break;
-        case 4:
+        case 4: {
+            const int which = Random(0, 3);
+            mustChange = ReorderChanges(which);
             Trigger(std::array{form->aacZBack, form->aacZTop, form->aacZFullBack,
-                               form->aacZFullTop}[size_t(Random(0, 3))]);
+                               form->aacZFullTop}[size_t(which)]);
             break;
+        }
         case 5:
             EditProperties();
             break;
-        case 6:
-            for (int n = Random(1, 3); n > 0; --n)
-                form->MoveSelectedBy(Random(-1, 1), Random(-1, 1));
+        case 6: {
+            QPoint moved;
+            for (int n = Random(1, 3); n > 0; --n) {
+                const QPoint by(Random(-1, 1), Random(-1, 1));
+                form->MoveSelectedBy(by.x(), by.y());
+                moved += by;
+            }
+            mustChange = selected && !moved.isNull();
             return Kind::Nudge;
-        case 7:
-            form->ResizeSelectedBy(Random(-1, 1), Random(-1, 1));
+        }
+        case 7: {
+            const QPoint by(Random(-1, 1), Random(-1, 1));
+            mustChange = selected && !by.isNull();
+            form->ResizeSelectedBy(by.x(), by.y());
             return Kind::Nudge;
+        }
         case 8:
             DragAFrame();
             break;
@@ -159,23 +202,32 @@ protected:
             break;
         case 10:
             dialogs.confirms.push_back(Random(0, 3) != 0);
+            mustChange = dialogs.confirms.back() && named;
             Trigger(form->aacNewProject);
             dialogs.confirms.clear();
             break;
-        case 11:
+        case 11: {
             // Now and then a folder: it exists but cannot be read.
-            dialogs.openPaths.push_back(Random(0, 4) ? RandomProjectFile() : dir.path());
+            const QString path = Random(0, 4) ? RandomProjectFile() : dir.path();
+            QFile file(path);
+            mustChange = file.open(QIODevice::ReadOnly)
+                             ? file.readAll() != State().text || path != form->currentFileName()
+                             : named;
+            dialogs.openPaths.push_back(path);
             Trigger(form->aacOpenProject);
             dialogs.openPaths.clear();
             break;
+        }
         case 12:
             ShiftSome();
             break;
         case 13:
         case 14:
+            mustChange = form->undoStack().canUndo();
             Trigger(form->aacUndo);
             return Kind::Undo;
         default:
+            mustChange = form->undoStack().canRedo();
             Trigger(form->aacRedo);
             return Kind::Redo;
         }
@@ -199,11 +251,13 @@ protected:
 
     std::mt19937 rng;
     QTemporaryDir dir;
+    bool mustChange = false;
 };
 
 // Every state the history can reach again is recorded by its index: the
 // document there, the selection an undo to it restores and the selection a
-// redo to it restores. A command that makes no step must change nothing.
+// redo to it restores. A command that makes no step must change nothing, and
+// a command that must change the document in the state it found must do so.
 TEST_F(UndoHistoryTest, UndoAndRedoWalkBackAndForthThroughRandomEdits) {
     for (unsigned seed = 1; seed <= 30; ++seed) {
         SCOPED_TRACE(seed);
@@ -217,7 +271,11 @@ TEST_F(UndoHistoryTest, UndoAndRedoWalkBackAndForthThroughRandomEdits) {
             SCOPED_TRACE(step);
             const size_t before = size_t(stack.index());
             const std::vector<int> selectionBefore = Selection();
+            const DocumentState stateBefore = State();
             const Kind kind = RunOne();
+            if (mustChange) {
+                ASSERT_NE(State(), stateBefore) << "a command that did nothing";
+            }
             const size_t after = size_t(stack.index());
             if (kind == Kind::Undo && after + 1 == before) {
                 ASSERT_EQ(Selection(), undoSelection[after]);

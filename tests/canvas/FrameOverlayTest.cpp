@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QImage>
 #include <QRandomGenerator>
+#include <QScreen>
 
 #include <vector>
 
@@ -83,6 +84,24 @@ TEST_F(FrameOverlayTest, OverlaidFrameStillTakesThePointer) {
     PressOnFrame(frame, QPoint(50, 30));
     EXPECT_TRUE(frame->IsMoving());
     Release(OnFrame(frame, QPoint(50, 30)));
+}
+
+// What reaches the window after the event loop has painted, not a fresh
+// grab that paints everything: a frame touched again in an area the overlay
+// has painted before is painted again.
+TEST_F(FrameOverlayTest, RepaintsAnAreaItPaintedBeforeWhenTouchedAgain) {
+    auto* overlay = new volmar::FrameOverlay(parent_);
+    TQxGrabSize* frame = AddFrame(0, 0, 0, 0);
+    frame->SetOverlay(overlay);
+    frame->SetBounds(100, 50, 100, 57);
+    overlay->raise();
+    const QPoint outline = InWindow(frame->pos() + frame->Picture().Rects[0].topLeft());
+    for (const quint32 color : {0x0000FFu, 0x00FF00u, 0xFF0000u}) {
+        frame->SetColor(color);
+        QCoreApplication::processEvents();
+        const QImage shown = Window()->screen()->grabWindow(Window()->winId()).toImage();
+        EXPECT_EQ(shown.pixel(outline), frame->Picture().Color) << std::hex << color;
+    }
 }
 
 TEST_F(FrameOverlayTest, FramesAreAccessibleAsPlainWidgets) {

@@ -90,6 +90,18 @@ TEST_F(FramePoolTest, FramesGivenBackWhileAButtonIsDownDieLate) {
     EXPECT_EQ(made, 3);
 }
 
+TEST_F(FramePoolTest, FramesGivenBackWhileTheRightOrMiddleButtonIsDownDieLateToo) {
+    for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
+        std::vector<TQxGrabSize*> frames = TakeShown(1);
+        QPointer<TQxGrabSize> pressed = frames[0];
+        Press(OnFrame(frames[0], QPoint(20, 20)), button);
+        GiveBackHidden(frames);
+        EndOfEvent();
+        EXPECT_FALSE(pressed) << "button " << button;
+        Release(QPoint(20, 20), button);
+    }
+}
+
 TEST_F(FramePoolTest, RecycledFrameIsLikeANewOne) {
     TQxGrabSize* used = AddFrame(100, 100, 120, 80);
     used->SetColor(0x123456);

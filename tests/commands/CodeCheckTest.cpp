@@ -49,6 +49,8 @@ TEST(CodeCheck, NamesThatCannotBeInstanceVariables) {
         {" a", "window 0 \" a\": the name contains a space"},
         {"a\tb", "window 0 \"a<U+0009>b\": the name contains the control character U+0009"},
         {"a\x7f", "window 0 \"a<U+007F>\": the name contains the control character U+007F"},
+        {"a\u00a0", "window 0 \"a\u00a0\": \"\u00a0\" (U+00A0) has no code page 932 form and "
+                    "becomes \"?\" in the code"},
         {"hp-bar", "window 0 \"hp-bar\": the name contains \"-\""},
         {"@gold", "window 0 \"@gold\": the name contains \"@\""},
         {"a.b", "window 0 \"a.b\": the name contains \".\""},
@@ -65,6 +67,11 @@ TEST(CodeCheck, NamesThatCannotBeInstanceVariables) {
     EXPECT_EQ(Lines({{"2 b-c"}}, EnglishProblemText),
               (QStringList{"window 0 \"2 b-c\": the name starts with a digit",
                            "window 0 \"2 b-c\": the name contains a space"}));
+    // The controls run on to U+009F; none of them has a code page 932 form.
+    EXPECT_EQ(Lines({{"a\u009f"}}, EnglishProblemText),
+              (QStringList{"window 0 \"a<U+009F>\": the name contains the control character U+009F",
+                           "window 0 \"a<U+009F>\": \"<U+009F>\" (U+009F) has no code page 932 "
+                           "form and becomes \"?\" in the code"}));
 }
 
 TEST(CodeCheck, SidesBelowThirtyThreeLeaveNoContents) {

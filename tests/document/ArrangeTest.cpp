@@ -1,6 +1,8 @@
 // The align, size and spacing rules on rectangles. The commands themselves,
 // with the reference window and undo, are tested through the main window.
 #include "document/Arrange.h"
+#include "document/ArrangeSelection.h"
+#include "document/DesignDocument.h"
 
 #include "support/WindowItems.h"
 
@@ -72,4 +74,31 @@ TEST(Arrange, SpacingKeepsTheOutermostAndSharesTheGaps) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(SpaceEvenly(c.rects, c.axis), c.expected) << c.what;
+}
+
+// Even and odd sums on both sides of zero.
+TEST(Arrange, CentresRoundTowardNegativeInfinity) {
+    const struct {
+        qint32 a, b;
+        qint64 centre;
+    } cases[] = {{-40, 0, -20}, {-41, 0, -21}, {-1, 0, -1}, {0, 0, 0}, {1, 0, 0}, {40, 1, 20}};
+    for (const auto& c : cases)
+        EXPECT_EQ(CentreOf(c.a, c.b), c.centre) << c.a << " " << c.b;
+}
+
+// The window picked last counts only while it is still selected and listed.
+TEST(Arrange, ReferenceFallsBackToTheFrontMostSelected) {
+    DesignDocument document;
+    TWindowItem* back = document.Append(test::MakeWindow("back", 0, 0, 10, 10, true));
+    TWindowItem* picked = document.Append(test::MakeWindow("picked", 0, 0, 10, 10));
+    TWindowItem* front = document.Append(test::MakeWindow("front", 0, 0, 10, 10, true));
+    document.Append(test::MakeWindow("unselected", 0, 0, 10, 10));
+    const TWindowItem gone = test::MakeWindow("gone", 0, 0, 10, 10, true);
+    EXPECT_EQ(ArrangeReference(document, picked), front);
+    EXPECT_EQ(ArrangeReference(document, &gone), front);
+    EXPECT_EQ(ArrangeReference(document, back), back);
+    picked->Selected = true;
+    EXPECT_EQ(ArrangeReference(document, picked), picked);
+    document.SetAllSelected(false);
+    EXPECT_EQ(ArrangeReference(document, picked), nullptr);
 }

@@ -22,7 +22,7 @@ TEST(RecentFiles, PathsThatWouldNotReadBackAreNotStored) {
     folder.Write(CrLfLines({"[Setting]", "GridX=20"}));
     const QString japanese = QStringLiteral("/プロジェクト/窓.rsform");
     SaveRecentFiles(folder.Path(), {QStringLiteral("/caf\u00e9.rsform"), japanese, " /x.rsform",
-                                    "/a\nb.rsform", "/plain.rsform"});
+                                    "/a\nb.rsform", "/a\rb.rsform", "/plain.rsform"});
     EXPECT_EQ(folder.Read(), "[Setting]\r\nGridX=20\r\n\r\n[RecentFiles]\r\nFile0=" +
                                  ToCp932(japanese) + "\r\nFile1=/plain.rsform\r\n\r\n");
     EXPECT_EQ(ReadRecentFiles(folder.Path()), (QStringList{japanese, "/plain.rsform"}));
