@@ -3,6 +3,7 @@
 #include "cli/CliIo.h"
 
 #include <QFontDatabase>
+#include <QStringList>
 
 namespace volmar::cli {
 
