@@ -13,7 +13,8 @@ bool IsOption(const QString& argument) {
 } // namespace
 
 CliArguments ParseCliArguments(const QStringList& arguments, const QStringList& valueOptions,
-                               int minPositional, int maxPositional) {
+                               int minPositional, int maxPositional,
+                               const QStringList& flagOptions) {
     CliArguments parsed;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
@@ -21,13 +22,14 @@ CliArguments ParseCliArguments(const QStringList& arguments, const QStringList& 
             parsed.Positional.append(argument);
             continue;
         }
-        if (!valueOptions.contains(argument))
+        const bool flag = flagOptions.contains(argument);
+        if (!flag && !valueOptions.contains(argument))
             throw UsageError(QStringLiteral("unknown option %1").arg(argument));
-        if (i + 1 >= arguments.size())
+        if (!flag && i + 1 >= arguments.size())
             throw UsageError(QStringLiteral("%1 needs a value").arg(argument));
         if (parsed.Options.contains(argument))
             throw UsageError(QStringLiteral("%1 given twice").arg(argument));
-        parsed.Options.insert(argument, arguments[++i]);
+        parsed.Options.insert(argument, flag ? QString() : arguments[++i]);
     }
     const auto count = parsed.Positional.size();
     if (count < minPositional || count > maxPositional)

@@ -6,8 +6,9 @@
 
 namespace volmar::cli {
 
-// The arguments of a subcommand: plain arguments in order, and options that
-// take a value ("-o OUT", "--skin SKIN.png").
+// The arguments of a subcommand: plain arguments in order, options that take
+// a value ("-o OUT", "--skin SKIN.png") and options that stand alone
+// ("--no-grid", held with an empty value).
 struct CliArguments {
     QStringList Positional;
     QMap<QString, QString> Options;
@@ -16,10 +17,12 @@ struct CliArguments {
     bool Has(const QString& name) const { return Options.contains(name); }
 };
 
-// Raises UsageError for an option not in valueOptions, an option without its
-// value, an option given twice, or a number of plain arguments outside
-// [minPositional, maxPositional]. A lone "-" is a plain argument.
+// Raises UsageError for an option in neither valueOptions nor flagOptions,
+// an option without its value, an option given twice, or a number of plain
+// arguments outside [minPositional, maxPositional]. A lone "-" is a plain
+// argument.
 CliArguments ParseCliArguments(const QStringList& arguments, const QStringList& valueOptions,
-                               int minPositional, int maxPositional);
+                               int minPositional, int maxPositional,
+                               const QStringList& flagOptions = {});
 
 } // namespace volmar::cli
