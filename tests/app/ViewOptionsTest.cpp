@@ -17,8 +17,7 @@ protected:
 
     void Start(const QByteArray& settings) {
         QFile out(SettingsFilePath());
-        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-        out.write(settings);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly) && out.write(settings) == settings.size());
         out.close();
         MainFormTest::SetUp();
     }
@@ -34,58 +33,45 @@ protected:
         return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
     }
 
-    QString Picture(const char* name, bool broken) {
-        const QString path = dir.filePath(QLatin1String(name));
-        if (broken) {
-            QFile file(path);
-            EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-            file.write("not a picture");
-        } else {
-            QImage image(64, 48, QImage::Format_RGB32);
-            image.fill(qRgb(0, 90, 0));
-            EXPECT_TRUE(image.save(path, "PNG"));
-        }
-        return path;
-    }
-
     QTemporaryDir dir;
 };
 
 TEST_F(ViewOptionsTest, TheOptionsAreStoredInTheirOwnKeysAndEveryOtherKeyStays) {
-    const QByteArray others = "[Editor]\r\nCodeStyle=2\r\nShowWindowNames=0\r\n\r\n"
-                              "[RecentFiles]\r\nFile0=x\r\n\r\n";
-    Start("[Setting]\r\nSnap=0\r\n\r\n" + others);
+    Start("[Setting]\r\nSnap=0\r\n\r\n[Editor]\r\nCodeStyle=2\r\nShowWindowNames=0\r\n\r\n"
+          "[RecentFiles]\r\nFile0=x\r\n\r\n");
     EXPECT_FALSE(form->displayState().ShowWindowNames);
-    EXPECT_FALSE(form->displayState().SnapToWindows);
-    form->UpdateActions();
-    EXPECT_FALSE(form->aacBackgroundRemove->isEnabled());
     form->aacSnapToWindows->trigger();
     form->aacViewContents->trigger();
-    const QString picture = Picture("screen.png", false);
+    const QString picture = dir.filePath("screen.png");
+    QImage image(64, 48, QImage::Format_RGB32);
+    image.fill(qRgb(0, 90, 0));
+    ASSERT_TRUE(image.save(picture, "PNG"));
     dialogs.picturePaths.push_back(picture);
     form->aacBackgroundChange->trigger();
     EXPECT_EQ(form->background().Image().pixel(0, 0), qRgb(0, 90, 0));
-    form->UpdateActions();
-    EXPECT_TRUE(form->aacBackgroundRemove->isEnabled());
     CloseAndStop();
     EXPECT_EQ(Stored(), "[Setting]\r\nSnap=0\r\nShowGrid=1\r\nShowRuler=1\r\n\r\n"
                         "[Editor]\r\nCodeStyle=2\r\nShowWindowNames=0\r\nSnapToWindows=1\r\n"
                         "ShowContentsArea=1\r\nBackgroundPath=" +
                             picture.toLocal8Bit() + "\r\n\r\n[RecentFiles]\r\nFile0=x\r\n\r\n");
     MainFormTest::SetUp();
-    EXPECT_TRUE(form->displayState().SnapToWindows);
-    EXPECT_TRUE(form->displayState().ShowContents);
+    EXPECT_TRUE(form->displayState().SnapToWindows && form->displayState().ShowContents);
     EXPECT_EQ(form->background().Path(), picture);
+    form->UpdateActions();
+    EXPECT_TRUE(form->aacBackgroundRemove->isEnabled());
     form->aacBackgroundRemove->trigger();
-    EXPECT_TRUE(form->background().IsEmpty());
+    form->UpdateActions();
+    EXPECT_FALSE(form->aacBackgroundRemove->isEnabled());
 }
 
 TEST_F(ViewOptionsTest, AGonePictureIsDroppedSilentlyAndABrokenOneReportedOnce) {
     Start("[Editor]\r\nBackgroundPath=" + dir.filePath("gone.png").toLocal8Bit() + "\r\n\r\n");
-    EXPECT_TRUE(dialogs.errors.isEmpty());
-    EXPECT_TRUE(form->background().IsEmpty());
+    EXPECT_TRUE(dialogs.errors.isEmpty() && form->background().IsEmpty());
     CloseAndStop();
-    Start("[Editor]\r\nBackgroundPath=" + Picture("broken.png", true).toLocal8Bit() + "\r\n\r\n");
+    QFile broken(dir.filePath("broken.png"));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly) && broken.write("not a picture") > 0);
+    broken.close();
+    Start("[Editor]\r\nBackgroundPath=" + broken.fileName().toLocal8Bit() + "\r\n\r\n");
     EXPECT_EQ(dialogs.errors.size(), 1);
     EXPECT_TRUE(form->background().IsEmpty());
     CloseAndStop();

@@ -82,13 +82,6 @@ TEST(BackgroundPicture, LiesUnderGridAndWindowsFromTheTopLeftCorner) {
     EXPECT_EQ(canvas.pixel(300, 1), testskins::kBlack);
     EXPECT_EQ(canvas.pixel(1, 200), testskins::kBlack);
     EXPECT_EQ(canvas.pixel(240, 90), testskins::kPurple); // the window's interior
-    // Only the clipped part is repainted.
-    QImage clipped(640, 480, QImage::Format_RGB32);
-    clipped.fill(testskins::kRed);
-    volmar::PaintCanvas(clipped, volmar::EditorDisplayState{}, testskins::FlatSkin(), doc,
-                        volmar::WindowLabelFont(), QRect(295, 195, 10, 10), picture);
-    EXPECT_EQ(clipped.pixel(299, 199), qRgb(1, 2, 3));
-    EXPECT_EQ(clipped.pixel(294, 199), testskins::kRed);
 }
 
 } // namespace
