@@ -3,6 +3,7 @@
 #include "render/Fonts.h"
 
 #include "BenchApplication.h"
+#include "BenchMouse.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -115,12 +116,7 @@ private:
     std::vector<TQxGrabSize*> frames_;
 };
 
-void SendMouse(TQxGrabSize* frame, QEvent::Type type, QPoint global, Qt::MouseButtons buttons) {
-    const QPointF local = frame->mapFromGlobal(QPointF(global));
-    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent event(type, local, QPointF(global), button, buttons, Qt::NoModifier);
-    QCoreApplication::sendEvent(frame, &event);
-}
+using volmar::bench::SendMouse;
 
 // One pointer-move step of a group move, and the repaint it causes. The
 // pointer swings 20 pixels right and back, so every step moves every frame.

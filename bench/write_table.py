@@ -89,6 +89,16 @@ def time_row(times, name, label, limit_ms=None):
     return row
 
 
+def added_row(times, name, label, yardstick_name, yardstick_label, limit_ms):
+    """A figure whose cost beyond a yardstick of the same run must stay below a limit."""
+    ms, base = fastest(times.get(name)), fastest(times.get(yardstick_name))
+    row = timing_row(label, times.get(name))
+    row.yardstick = f"{yardstick_label} {format_ms(base)}"
+    row.target = f"< {yardstick_label} + {format_ms(limit_ms)}"
+    row.verdict = verdict(ms is not None and base is not None and ms - base < limit_ms)
+    return row
+
+
 def ratio_row(times, name, label, yardstick_name, yardstick_label, limit, strict):
     """A figure against a multiple of a yardstick measured in the same run."""
     ms, base = fastest(times.get(name)), fastest(times.get(yardstick_name))
@@ -151,6 +161,14 @@ def all_rows(times, peak, empty):
         time_row(times, "BM_UndoRedoGroupMove/100", "Undo then redo of a group move, 100 windows", 5),
         time_row(times, "BM_CanvasDragStep/10", "Creation drag, one pointer step, 10 windows"),
         time_row(times, "BM_CanvasDragStep/100", "Creation drag, one pointer step, 100 windows"),
+        time_row(times, "BM_GuideDragStep/1000/0",
+                 "Moving a window, one pointer step, 1,000 windows, no snapping to windows"),
+        time_row(times, "BM_GuideDragStep/1000/1",
+                 "Moving a window, one pointer step, 1,000 windows, snapping to windows", 4),
+        time_row(times, "BM_CanvasRepaintBackground/0", "Canvas repaint, 10 windows, no picture"),
+        added_row(times, "BM_CanvasRepaintBackground/1",
+                  "Canvas repaint, 10 windows, a 640x480 background picture",
+                  "BM_CanvasRepaintBackground/0", "no picture", 1),
         time_row(times, "BM_SelectAll/10000", "Select All, 10,000 windows", 100),
         time_row(times, "BM_SelectAllFirst/10000",
                  "Select All, the first of a session, 10,000 windows"),

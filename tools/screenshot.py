@@ -2,7 +2,10 @@
 """Takes the README's screenshot: the real editor on an X server (normally
 Xvfb through xvfb-run) with a throw-away home, a layout opened through the
 Open dialog, one window selected so its grab handles show, and the main
-window grabbed on its own.
+window grabbed on its own. With --game-background the canvas shows a
+made-up game screen under the windows, snapping to windows is on, and the
+selected window is caught in the middle of a move (--move DX,DY) while a
+guide holds.
 
     xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" \\
         python3 tools/screenshot.py --volmar build/volmar --layout docs/sample.rsform \\
@@ -12,9 +15,11 @@ window grabbed on its own.
 import argparse
 import os
 import shutil
+import struct
 import subprocess
 import sys
 import tempfile
+import zlib
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "e2e"))
 
@@ -31,7 +36,63 @@ def parse_arguments():
     parser.add_argument("--layout", required=True, help="the .rsform file to open")
     parser.add_argument("--select", required=True, help="the name of the window to select")
     parser.add_argument("--out", required=True, help="the PNG file to write")
+    parser.add_argument("--game-background", action="store_true",
+                        help="a made-up game screen under the windows, snapping to windows on")
+    parser.add_argument("--move", default="0,0",
+                        help="DX,DY: catch the selected window moved by this much, button held")
     return parser.parse_args()
+
+
+def write_game_background(path):
+    """A 640x480 title-screen-like picture: a dusk sky, stars, two mountain
+    ranges and a field in a black border 10 pixels wide (where the editor's
+    start-up check finds the corners of its dot grid), written as an RGB PNG."""
+    width, height = 640, 480
+    rows = []
+    for y in range(height):
+        row = bytearray(b"\0")
+        for x in range(width):
+            t = y / height
+            r, g, b = int(30 + 200 * t), int(20 + 90 * t), int(80 + 40 * (1 - t))
+            if (x * 7919 + y * 104729) % 997 == 0 and y < 200:
+                r = g = b = 255
+            far = 250 + abs((x % 220) - 110) * 0.9
+            near = 330 + abs(((x + 90) % 160) - 80) * 0.7
+            if y > far:
+                r, g, b = 70, 60, 110
+            if y > near:
+                r, g, b = 40, 50, 70
+            if y > 400:
+                r, g, b = 40, 100 + (x * 3 + y) % 20, 50
+            if not (10 <= x < width - 10 and 10 <= y < height - 10):
+                r = g = b = 0
+            row += bytes((r, g, b))
+        rows.append(bytes(row))
+
+    def chunk(kind, data):
+        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
+
+    with open(path, "wb") as f:
+        f.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0))
+                + chunk(b"IDAT", zlib.compress(b"".join(rows))) + chunk(b"IEND", b""))
+
+
+def prepare_game_background(home, work_root):
+    """Puts the picture in the editor's settings, snapping to windows on, and
+    has the expected canvases painted over it."""
+    picture = os.path.join(work_root, "game-screen.png")
+    write_game_background(picture)
+    os.makedirs(os.path.dirname(home.settings_file), exist_ok=True)
+    with open(home.settings_file, "wb") as f:
+        f.write(b"[Editor]\r\nSnapToWindows=1\r\nBackgroundPath=" + picture.encode() + b"\r\n\r\n")
+    context.render_options = ["--background", picture]
+
+
+def guide_shows(editor):
+    """A vertical guide line shows below the windows."""
+    ox, oy = editor.origin
+    row = xsession.screenshot().row(oy + 475, ox, ox + 640)
+    return any(row[i:i + 3] == b"\xff\x00\xff" for i in range(0, len(row), 3))
 
 
 def read_layout(path):
@@ -88,14 +149,37 @@ def take(args, work_root):
     context.work_root = work_root
     home = UserHome(work_root)
     shots = context.Shots(os.path.join(work_root, "shots"), record=False)
+    if args.game_background:
+        prepare_game_background(home, work_root)
     editor = Editor(os.path.abspath(args.volmar), home, os.path.join(work_root, "volmar.log"), shots)
     try:
         editor.wait_ready()
         editor.file_dialog("ctrl+o", layout)
         unselected = [Window(w.name, w.left, w.top, w.right, w.bottom) for w in windows]
         editor.wait_canvas(unselected, "the opened layout")
-        editor.click_canvas(*click_point(windows, chosen))
+        point = click_point(windows, chosen)
+        editor.click_canvas(*point)
         editor.wait_canvas(windows, f"the window {chosen.name!r} selected")
+        dx, dy = (int(v) for v in args.move.split(","))
+        if (dx, dy) != (0, 0):
+            editor.press_and_move_on_canvas(point, (point[0] + dx, point[1] + dy))
+            wait_until(lambda: guide_shows(editor), 5, "a guide line")
+            # The hint window beside the pointer paints a moment later.
+            last = {"shot": None}
+
+            def settled():
+                shot = xsession.screenshot().data
+                same, last["shot"] = shot == last["shot"], shot
+                return same
+
+            wait_until(settled, 5, "the screen to settle")
+            # Xvfb without a compositor shows the translucent hint as a black box.
+            for window in editor.visible_windows():
+                if window != editor.main:
+                    xsession.xdotool("windowunmap", "--sync", window)
+            grab_window(editor.main, args.out)
+            xsession.release()
+            return
         # Park the pointer off the editor, so no hover effect or ruler mark shows.
         xsession.xdotool("mousemove", "--sync", 1200, 1000)
         editor.wait_canvas(windows, "the canvas after the pointer left")

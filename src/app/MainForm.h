@@ -3,8 +3,10 @@
 #include "canvas/CanvasDrag.h"
 #include "document/CanvasRect.h"
 #include "document/DesignDocument.h"
+#include "document/GuideSnap.h"
 #include "edit/BoundsStep.h"
 #include "edit/ReplaceDocumentStep.h"
+#include "render/BackgroundPicture.h"
 #include "render/DisplayState.h"
 
 #include <QImage>
@@ -16,6 +18,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QAction;
@@ -44,6 +47,7 @@ class FramePool;
 class InputWatch;
 class RubberBand;
 enum class ArrangeCommand;
+enum class GrabDragStep;
 class PaintBox;
 struct RulerPaint;
 struct RulerSelection;
@@ -95,8 +99,13 @@ public:
     QAction* aacSelectAll = nullptr;
     QAction* aacViewGridLine = nullptr;
     QAction* aacSnapViewGrid = nullptr;
+    QAction* aacSnapToWindows = nullptr;
+    QAction* aacViewContents = nullptr;
+    QAction* aacViewWindowNames = nullptr;
     QAction* aacViewruler = nullptr;
     QAction* aacSkinChange = nullptr;
+    QAction* aacBackgroundChange = nullptr;
+    QAction* aacBackgroundRemove = nullptr;
     QAction* aacZBack = nullptr;
     QAction* aacZTop = nullptr;
     QAction* aacZFullBack = nullptr;
@@ -190,7 +199,10 @@ public:
     // The floating hint beside the pointer; created hidden with the window.
     THintFormWnd* HintFormWnd = nullptr;
     // The grid rule of the design surface under the current snap settings.
+    volmar::GridSnapping GridRule() const;
     volmar::CanvasPoint SnapPoint(volmar::CanvasPoint p) const;
+    // The guides that hold in the drag under way: lines across the canvas.
+    const volmar::GuideLines& guideLines() const { return guideLines_; }
     // Shows text in the hint window 20 pixels below the given screen point.
     void ShowCanvasHint(const QString& text, QPoint globalPointer);
     void HideCanvasHint();
@@ -209,6 +221,14 @@ public:
     void setMultiSelectColor(quint32 bgr);
     void setSnap(bool snap);
     void setGridVisible(bool visible);
+    void setSnapToWindows(bool snap);
+    void setShowContents(bool show);
+    void setShowWindowNames(bool show);
+    // Puts the PNG at path under the windows; a failure (raised as
+    // volmar::VolmarError) leaves no picture.
+    void loadBackground(const QString& path);
+    void removeBackground();
+    const volmar::BackgroundPicture& background() const { return background_; }
     bool rulersVisible() const;
     // Shows or hides the horizontal ruler and gives the vertical one the same state.
     void setRulersVisible(bool visible);
@@ -242,8 +262,13 @@ public Q_SLOTS:
     void aacSelectAllExecute();
     void aacViewGridLineExecute();
     void aacSnapViewGridExecute();
+    void aacSnapToWindowsExecute();
+    void aacViewContentsExecute();
+    void aacViewWindowNamesExecute();
     void aacViewrulerExecute();
     void aacSkinChangeExecute();
+    void aacBackgroundChangeExecute();
+    void aacBackgroundRemoveExecute();
     void aacZBackExecute();
     void aacZTopExecute();
     void aacZFullBackExecute();
@@ -280,6 +305,9 @@ protected:
     void ReleaseHelp();
     // Reads the stored settings and hands each to its setter; loads the skin.
     void ApplySettings();
+    // The view options of section "[Editor]": read at start-up, written at close.
+    void ApplyViewOptions();
+    void SaveViewOptions() const;
 
     // ---- Enabling and check rules ---------------------------------------------
     void ApplicationEventsIdle();
@@ -289,6 +317,7 @@ protected:
     void aacHelpUpdate();
     void aacViewGridLineUpdate();
     void aacSnapViewGridUpdate();
+    void aacViewOptionsUpdate(); // the toggles and the picture of our own
     void aacViewrulerUpdate();
     void aacAlignUpdate(); // shared by the commands of the "整列" menu
 
@@ -308,6 +337,8 @@ protected:
     void FrameGrabSizeChange(TQxGrabSize* frame, const volmar::CanvasRect& sizeRect);
     void FrameGrabMoveChange(TQxGrabSize* frame, QPoint point);
     void FrameMouseMove(TQxGrabSize* frame);
+    void FrameMoveSnap(TQxGrabSize* frame, QPoint raw, QPoint& corner);
+    void FrameSizeSnap(TQxGrabSize* frame, volmar::GrabDragStep step, QPoint& point);
 
     // ---- Canvas pointer and key handlers ---------------------------------------
     void WindowEditorMouseDown(QMouseEvent* event);
@@ -379,6 +410,15 @@ private:
     void ApplyKeyNudge(const QKeyEvent* event);
     void RepaintAfterNudge();
     void SwitchSelectionTo(TWindowItem* hit, TWindowItem* cur);
+    // Snapping to other windows (MainFormGuides.cpp): the guides are gathered
+    // at the press, the band's corners and the frames' steps snap to them,
+    // and the release ends it all.
+    void CollectGuides(bool leaveOutSelected);
+    void BeginFrameGuides(TQxGrabSize* held);
+    volmar::CanvasPoint BeginBand(volmar::CanvasPoint p);
+    volmar::CanvasPoint BandCorner(volmar::CanvasPoint p);
+    void EndGuides();
+    void ShowGuideLines(const volmar::GuideLines& lines);
 
     volmar::Dialogs& dialogs_;
     QImage skin_;
@@ -391,6 +431,7 @@ private:
     quint64 nudgeChain_ = 0;
     volmar::InputWatch* inputWatch_ = nullptr;
     volmar::EditorDisplayState view_;
+    volmar::BackgroundPicture background_;
     QString currentFileName_;
     QStringList recentFiles_;
     volmar::CodeStyleMenu* codeStyleMenu_ = nullptr; // "コードの形式" in the tool menu
@@ -402,6 +443,12 @@ private:
     // Goes before the canvas panel that owns the frames it keeps.
     std::unique_ptr<volmar::FramePool> framePool_;
     volmar::ApplicationEvents* applicationEvents_ = nullptr;
+    // The guides of the drag under way (none without snapping to windows),
+    // what a frame drag moves, and the lines shown.
+    std::optional<volmar::GuideTargets> guideTargets_;
+    volmar::DragGroup guideGroup_;
+    volmar::GuideLines bandStartLines_;
+    volmar::GuideLines guideLines_;
     // The screen position of the last pointer press or move on a frame.
     QPoint framePointer_;
     // The window the user selected last by a press or the selector; only

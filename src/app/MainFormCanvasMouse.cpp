@@ -26,8 +26,12 @@ QString Coordinate(const char* axis, qint32 value) {
 
 } // namespace
 
+volmar::GridSnapping TMainForm::GridRule() const {
+    return volmar::GridSnapping{view_.Snap, view_.GridX, view_.GridY};
+}
+
 volmar::CanvasPoint TMainForm::SnapPoint(volmar::CanvasPoint p) const {
-    return volmar::SnapPoint(p, volmar::GridSnapping{view_.Snap, view_.GridX, view_.GridY});
+    return volmar::SnapPoint(p, GridRule());
 }
 
 // A press on a window selects it; a left press on empty canvas starts a drag.
@@ -44,7 +48,7 @@ void TMainForm::WindowEditorMouseDown(QMouseEvent* event) {
     }
     if (button != Qt::LeftButton)
         return;
-    drag_.Begin(SnapPoint(p));
+    drag_.Begin(BeginBand(p));
 }
 
 void TMainForm::SelectOnPress(TWindowItem* hit, bool addToSelection) {
@@ -63,7 +67,7 @@ void TMainForm::WindowEditorMouseMove(QMouseEvent* event) {
     setStatusText(2, Coordinate("Y:", p.Y));
     if (!drag_.IsDragging())
         return;
-    drag_.MoveTo(SnapPoint(p));
+    drag_.MoveTo(BandCorner(p));
     rubberBand_->ShowBand(volmar::NormalizeRect(drag_.Band()));
     if (CheckWindowMode->isChecked())
         ShowCanvasHint(volmar::SizeHintText(drag_.Band()), event->globalPosition().toPoint());
@@ -73,8 +77,11 @@ void TMainForm::WindowEditorMouseUp(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton)
         return;
     HideCanvasHint();
-    if (drag_.IsDragging())
-        FinishCanvasDrag(SnapPoint(CanvasPointOf(event)));
+    if (drag_.IsDragging()) {
+        const volmar::CanvasPoint corner = BandCorner(CanvasPointOf(event));
+        EndGuides();
+        FinishCanvasDrag(corner);
+    }
     SyncWindowSelector();
     invalidateCanvas();
 }

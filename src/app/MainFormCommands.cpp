@@ -52,6 +52,7 @@ void TMainForm::UpdateActions() {
     aacHelpUpdate();
     aacViewGridLineUpdate();
     aacSnapViewGridUpdate();
+    aacViewOptionsUpdate();
     aacViewrulerUpdate();
     aacAlignUpdate();
 }

@@ -13,9 +13,11 @@
 // The frame events carry no pointer position; the hints and the click-through
 // take it from the pointer event the frame is handling, recorded here first.
 void TMainForm::WireFrameEvents(TQxGrabSize* frame) {
-    frame->OnMouseDown = [this](TQxGrabSize*, QMouseEvent* event) {
+    frame->OnMouseDown = [this](TQxGrabSize* sender, QMouseEvent* event) {
         framePointer_ = event->globalPosition().toPoint();
         BeginFrameDrag();
+        if (event->button() == Qt::LeftButton)
+            BeginFrameGuides(sender);
     };
     frame->OnMouseMove = [this](TQxGrabSize* sender, QMouseEvent* event) {
         framePointer_ = event->globalPosition().toPoint();
@@ -35,6 +37,12 @@ void TMainForm::WireFrameEvents(TQxGrabSize* frame) {
     };
     frame->OnMouseGrabMoveChangeEvent = [this](TQxGrabSize* sender, QPoint point) {
         FrameGrabMoveChange(sender, point);
+    };
+    frame->OnMoveSnap = [this](TQxGrabSize* sender, QPoint raw, QPoint& corner) {
+        FrameMoveSnap(sender, raw, corner);
+    };
+    frame->OnSizeSnap = [this](TQxGrabSize* sender, volmar::GrabDragStep step, QPoint& point) {
+        FrameSizeSnap(sender, step, point);
     };
 }
 
@@ -99,6 +107,7 @@ void TMainForm::FrameDblClick(TQxGrabSize*) {
 // A drag ends as one step, made of what changed since the press.
 void TMainForm::FrameMouseUp(TQxGrabSize*) {
     HideCanvasHint();
+    EndGuides();
     FinishFrameDrag();
 }
 

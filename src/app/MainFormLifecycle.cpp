@@ -41,6 +41,7 @@ void TMainForm::FormCreate() {
     // The rulers and the canvas compose every repaint off-screen (PaintBox).
     PrepareHelp();
     ApplySettings();
+    ApplyViewOptions();
     LoadRecentFiles();
 }
 
@@ -54,6 +55,7 @@ void TMainForm::FormDestroy() {
     undoStack_.clear();
     ClearDocument();
     skin_ = QImage();
+    background_ = volmar::BackgroundPicture();
     ReleaseHelp();
 }
 

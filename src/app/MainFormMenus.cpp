@@ -65,9 +65,10 @@ void TMainForm::BuildMainMenu() {
     edit->addSeparator();
     edit->addAction(aacSelectAll);
     edit->addSeparator();
-    edit->addActions({aacViewGridLine, aacSnapViewGrid, aacViewruler});
+    edit->addActions({aacViewGridLine, aacSnapViewGrid, aacSnapToWindows, aacViewContents,
+                      aacViewWindowNames, aacViewruler});
     edit->addSeparator();
-    edit->addAction(aacSkinChange);
+    edit->addActions({aacSkinChange, aacBackgroundChange, aacBackgroundRemove});
     edit->addSeparator();
     QMenu* zOrder = BuildZOrderMenu(edit);
     zOrder->setObjectName(QStringLiteral("MenuZOrder"));

@@ -4,6 +4,7 @@
 
 #include "render/CanvasPainter.h"
 #include "render/Fonts.h"
+#include "render/GuideLinePainter.h"
 #include "render/RulerPainter.h"
 
 #include <QMenu>
@@ -58,7 +59,9 @@ void TMainForm::rulerYPaintMouseMove(QMouseEvent*) {
 }
 
 void TMainForm::WindowEditorPaint(QImage& buffer, const QRect& clip) {
-    volmar::PaintCanvas(buffer, view_, skin_, document_, volmar::WindowLabelFont(), clip);
+    volmar::PaintCanvas(buffer, view_, skin_, document_, volmar::WindowLabelFont(), clip,
+                        background_.Image());
+    volmar::PaintGuideLines(buffer, guideLines_, clip);
 }
 
 // What a ruler repaint needs: the pointer in the ruler's own coordinates and

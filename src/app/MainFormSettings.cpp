@@ -53,4 +53,5 @@ void TMainForm::ApplySettings() {
 void TMainForm::FormClose() {
     volmar::SaveViewToggles(volmar::SettingsFilePath(), displayState().Snap,
                             displayState().GridVisible, rulersVisible());
+    SaveViewOptions();
 }

@@ -26,6 +26,7 @@ void TMainForm::setGridSpacingY(qint32 spacing) {
 
 void TMainForm::setCanvasColor(quint32 bgr) {
     view_.FormColor = bgr;
+    background_.SetCanvasColour(bgr);
     invalidateCanvas();
 }
 

@@ -51,6 +51,14 @@ public:
     using TQxMouseGrabMoveChangeEvent = std::function<void(TQxGrabSize* Sender, QPoint Point)>;
     using TQxMouseGrabSizeChangeEvent =
         std::function<void(TQxGrabSize* Sender, volmar::CanvasRect SizeRect)>;
+    // Asked on every move step with the corner the pointer gives (Raw) and
+    // the one after grid snapping (Corner, Raw without it); the frame goes to
+    // Corner as the receiver leaves it.
+    using TQxMoveSnapEvent = std::function<void(TQxGrabSize* Sender, QPoint Raw, QPoint& Corner)>;
+    // Asked on every step of a handle drag with the pointer in the parent's
+    // coordinates, before the drag step uses it; the receiver may move it.
+    using TQxSizeSnapEvent =
+        std::function<void(TQxGrabSize* Sender, volmar::GrabDragStep Step, QPoint& Point)>;
 
     explicit TQxGrabSize(QWidget* parent = nullptr);
     ~TQxGrabSize() override;
@@ -132,6 +140,8 @@ public:
     TQxCheckUnderItem OnCheckUnderItem;
     TQxMouseGrabMoveChangeEvent OnMouseGrabMoveChangeEvent;
     TQxMouseGrabSizeChangeEvent OnMouseGrabSizeChangeEvent;
+    TQxMoveSnapEvent OnMoveSnap;
+    TQxSizeSnapEvent OnSizeSnap;
     TNotifyEvent OnResize;
     TMouseEvent OnMouseDown;
     TMouseEvent OnMouseUp;
@@ -159,7 +169,6 @@ private:
     void EndResize();
     void BeginMove(QPoint framePoint);
     void StepMove(QPoint framePoint);
-    void SnapTopLeft();
     void MoveListedFrames(qint64 dx, qint64 dy);
     void StepResize(QMouseEvent* event);
     void HoverTest(QPointF globalPointer);

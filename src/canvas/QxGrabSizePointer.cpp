@@ -75,23 +75,24 @@ void TQxGrabSize::mouseMoveEvent(QMouseEvent* event) {
 }
 
 // The frame follows the pointer itself: the anchor stays, steps are not summed.
+// The grid, then the owner's snapping, may correct where the corner lands.
 void TQxGrabSize::StepMove(QPoint framePoint) {
     const qint64 dy = qint64(framePoint.y()) - drag_.moveAnchor.y();
     const qint64 dx = qint64(framePoint.x()) - drag_.moveAnchor.x();
     SetTop(Wrap32(Top() + dy));
     SetLeft(Wrap32(Left() + dx));
-    const qint32 unsnappedTop = Top();
-    const qint32 unsnappedLeft = Left();
+    const QPoint raw(Left(), Top());
+    QPoint corner = raw;
     if (setup_.snapGrid)
-        SnapTopLeft();
-    MoveListedFrames(dx + (qint64(Left()) - unsnappedLeft), dy + (qint64(Top()) - unsnappedTop));
+        corner = QPoint(volmar::SnapToGrid(raw.x(), setup_.snapGridX),
+                        volmar::SnapToGrid(raw.y(), setup_.snapGridY));
+    if (OnMoveSnap)
+        OnMoveSnap(this, raw, corner);
+    SetTop(corner.y());
+    SetLeft(corner.x());
+    MoveListedFrames(dx + (qint64(Left()) - raw.x()), dy + (qint64(Top()) - raw.y()));
     if (OnMouseGrabMoveChangeEvent)
         OnMouseGrabMoveChangeEvent(this, QPoint(Left(), Top()));
-}
-
-void TQxGrabSize::SnapTopLeft() {
-    SetTop(volmar::SnapToGrid(Top(), setup_.snapGridY));
-    SetLeft(volmar::SnapToGrid(Left(), setup_.snapGridX));
 }
 
 // Every listed frame moves by the dragged frame's displacement after snapping,
@@ -110,7 +111,9 @@ void TQxGrabSize::MoveListedFrames(qint64 dx, qint64 dy) {
 }
 
 void TQxGrabSize::StepResize(QMouseEvent* event) {
-    const QPoint p = ParentPoint(event->globalPosition());
+    QPoint p = ParentPoint(event->globalPosition());
+    if (OnSizeSnap)
+        OnSizeSnap(this, *drag_.armedStep, p);
     RunDragStep(*drag_.armedStep, p.x(), p.y());
     if (OnMouseGrabSizeChangeEvent)
         OnMouseGrabSizeChangeEvent(this, volmar::CanvasRect{0, 0, Width(), Height()});

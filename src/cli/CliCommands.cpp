@@ -12,7 +12,9 @@ const std::vector<CliCommand>& CliCommands() {
          RunCheck},
         {"format", "FILE [-o OUT]", "the document as the editor saves it, to OUT or stdout", false,
          RunFormat},
-        {"render", "FILE -o OUT.png [--skin SKIN.png] [--settings INI]",
+        {"render",
+         "FILE -o OUT.png [--skin SKIN.png] [--settings INI] [--background PICTURE.png] "
+         "[--no-labels] [--no-grid]",
          "the 640x480 canvas as the editor paints it", true, RunRender},
         {"skin", "[SKIN.png] -o OUT.png", "the skin image (built-in when none given) as RGB PNG",
          false, RunSkin},

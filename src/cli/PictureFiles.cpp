@@ -29,15 +29,25 @@ QByteArray EncodePng(const QImage& image, const QString& path) {
     return bytes;
 }
 
-} // namespace
-
-QImage LoadNamedSkin(const QString& path) {
+// A folder or nothing at the path is reported before any reading.
+void RequireFile(const QString& path) {
     const QFileInfo info(path);
     if (!info.exists() || info.isDir())
         throw VolmarError(
             QStringLiteral("ファイル \"%1\" は開けません。%2")
                 .arg(MessagePath(path), qt_error_string(info.isDir() ? EISDIR : ENOENT)));
+}
+
+} // namespace
+
+QImage LoadNamedSkin(const QString& path) {
+    RequireFile(path);
     return LoadSkin(path);
+}
+
+BackgroundPicture LoadNamedBackground(const QString& path, quint32 canvasBgr) {
+    RequireFile(path);
+    return BackgroundPicture::Load(path, canvasBgr);
 }
 
 void SaveRgbPng(const QImage& image, const QString& path) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "render/BackgroundPicture.h"
+
 #include <QImage>
 #include <QString>
 
@@ -10,6 +12,10 @@ namespace volmar::cli {
 // reports it: "ファイル "..." は開けません。...". A picture the reader refuses
 // raises its message.
 QImage LoadNamedSkin(const QString& path);
+
+// The background picture of a file named on the command line, flattened onto
+// the canvas colour; a missing file is reported as for a skin.
+BackgroundPicture LoadNamedBackground(const QString& path, quint32 canvasBgr);
 
 // Writes the image as an RGB PNG through a temporary file, so a failed write
 // leaves an old file whole. Raises "ファイル "..." を作成できません。...".

@@ -57,7 +57,11 @@ int RunRender(const QStringList& arguments) {
     const QString out = QStringLiteral("-o");
     const QString skin = QStringLiteral("--skin");
     const QString settings = QStringLiteral("--settings");
-    const CliArguments parsed = ParseCliArguments(arguments, {out, skin, settings}, 1, 1);
+    const QString background = QStringLiteral("--background");
+    const QString noLabels = QStringLiteral("--no-labels");
+    const QString noGrid = QStringLiteral("--no-grid");
+    const CliArguments parsed =
+        ParseCliArguments(arguments, {out, skin, settings, background}, 1, 1, {noLabels, noGrid});
     if (!parsed.Has(out))
         throw UsageError(QStringLiteral("render needs -o OUT.png"));
 
@@ -70,8 +74,15 @@ int RunRender(const QStringList& arguments) {
     } else {
         ApplySettings(FactorySettings(), state);
     }
+    EditorDisplayState display = state.Display();
+    display.ShowWindowNames = !parsed.Has(noLabels);
+    display.GridVisible = display.GridVisible && !parsed.Has(noGrid);
+    const QImage picture =
+        parsed.Has(background)
+            ? LoadNamedBackground(parsed.Option(background), display.FormColor).Image()
+            : QImage();
     QImage canvas(kCanvasWidth, kCanvasHeight, QImage::Format_RGB32);
-    PaintCanvas(canvas, state.Display(), state.Skin(), document, WindowLabelFont());
+    PaintCanvas(canvas, display, state.Skin(), document, WindowLabelFont(), QRect(), picture);
     SaveRgbPng(canvas, parsed.Option(out));
     return 0;
 }

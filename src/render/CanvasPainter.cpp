@@ -24,12 +24,20 @@ void PaintGrid(QImage& canvas, const EditorDisplayState& state, const QRect& cli
 }
 
 void PaintCanvas(QImage& canvas, const EditorDisplayState& state, const QImage& skin,
-                 const DesignDocument& document, const QFont& labelFont, const QRect& clip) {
+                 const DesignDocument& document, const QFont& labelFont, const QRect& clip,
+                 const QImage& background) {
     EnsurePaintableFormat(canvas);
-    FillArea(canvas, PaintableArea(canvas, clip), RgbFromBgr(state.FormColor));
+    const Rect64 area = PaintableArea(canvas, clip);
+    FillArea(canvas, area, RgbFromBgr(state.FormColor));
+    if (!background.isNull()) {
+        const Rect64 picture = area.Intersected({0, 0, background.width(), background.height()});
+        if (!picture.IsEmpty())
+            CopyArea(background, picture, canvas, picture.Left, picture.Top);
+    }
     if (state.GridVisible)
         PaintGrid(canvas, state, clip);
-    DrawAllWindows(canvas, skin, document, labelFont, clip);
+    DrawAllWindows(canvas, skin, document, labelFont, clip,
+                   WindowLook{state.ShowWindowNames, state.ShowContents});
 }
 
 } // namespace volmar

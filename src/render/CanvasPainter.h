@@ -15,10 +15,12 @@ namespace volmar {
 void PaintGrid(QImage& canvas, const EditorDisplayState& state, const QRect& clip = QRect());
 
 // Repaints the design canvas (or the part inside `clip`): the background
-// colour, then the grid dots when the grid is visible, then every window in
-// document order.
+// colour, with the background picture (when not null) over it from the
+// top-left corner at 1:1, then the grid dots when the grid is visible, then
+// every window in document order, with or without names and contents areas
+// as the state says.
 void PaintCanvas(QImage& canvas, const EditorDisplayState& state, const QImage& skin,
                  const DesignDocument& document, const QFont& labelFont,
-                 const QRect& clip = QRect());
+                 const QRect& clip = QRect(), const QImage& background = QImage());
 
 } // namespace volmar

@@ -18,6 +18,9 @@ struct EditorDisplayState {
     quint32 GridColor = 0xFFFFFF;        // grid dots
     quint32 HandleColor = 0x0000FF;      // frame of a single selection (red)
     quint32 MultiSelectColor = 0xFFFFFF; // frames of a multiple selection
+    bool SnapToWindows = false;          // drags snap to other windows' guides
+    bool ShowContents = false;           // each window shows its contents area
+    bool ShowWindowNames = true;         // each window shows its name label
 };
 
 } // namespace volmar

@@ -39,8 +39,9 @@ PngHeader ReadHeader(PngChunkWalker& walker) {
 // image data itself.
 class PngDecoding {
 public:
-    PngDecoding(PngChunkWalker& walker, PngScratch& scratch)
-        : walker_(walker), scratch_(scratch), header_(ReadHeader(walker)), run_(scratch.Joined()) {}
+    PngDecoding(PngChunkWalker& walker, PngScratch& scratch, QRgb background)
+        : walker_(walker), scratch_(scratch), header_(ReadHeader(walker)), run_(scratch.Joined()),
+          background_(background) {}
 
     QImage Run() {
         for (;;) {
@@ -92,7 +93,7 @@ private:
     }
 
     void StartImageData() {
-        converter_.emplace(header_, colours_);
+        converter_.emplace(header_, colours_, background_);
         image_ = QImage(int(header_.width), int(header_.height), QImage::Format_RGB32);
         if (image_.isNull())
             ThrowPngFault(PngFault::OutOfResources);
@@ -107,14 +108,19 @@ private:
     QImage image_;
     std::unique_ptr<PngImageData> data_;
     PngIdatRun run_;
+    QRgb background_;
 };
 
 } // namespace
 
 QImage DecodePngOntoWhite(const uchar* data, size_t size) {
+    return DecodePngOnto(data, size, 0xFFFFFFFFu);
+}
+
+QImage DecodePngOnto(const uchar* data, size_t size, QRgb background) {
     PngChunkWalker walker(data, size);
     const PngScratchLease scratch;
-    PngDecoding decoding(walker, *scratch);
+    PngDecoding decoding(walker, *scratch, background);
     return decoding.Run();
 }
 

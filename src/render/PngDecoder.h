@@ -12,6 +12,9 @@ namespace volmar {
 // raised as VolmarError with the message the user sees.
 QImage DecodePngOntoWhite(const uchar* data, size_t size);
 
+// The same drawn onto the opaque colour background instead of white.
+QImage DecodePngOnto(const uchar* data, size_t size, QRgb background);
+
 // Pictures whose pixels would take more than this many bytes are refused
 // before any of them is allocated.
 inline constexpr qint64 kMaxPictureBytes = qint64(256) * 1024 * 1024;

@@ -20,8 +20,10 @@ constexpr quint32 kRgba16ChunkPixels = 64;
 
 } // namespace
 
-PngRowConverter::PngRowConverter(const PngHeader& header, const PngColourChunks& colours)
-    : gamma_(colours.gamma), hasKey_(colours.hasKey), key_(colours.key) {
+PngRowConverter::PngRowConverter(const PngHeader& header, const PngColourChunks& colours,
+                                 QRgb background)
+    : background_(background | 0xFF000000u), gamma_(colours.gamma), hasKey_(colours.hasKey),
+      key_(colours.key) {
     switch (header.colourType) {
     case PngPalette:
         BuildPaletteLookup(colours);
@@ -59,7 +61,8 @@ void PngRowConverter::BuildPaletteLookup(const PngColourChunks& colours) {
     for (int i = 0; i < colours.paletteEntries; ++i) {
         const uchar* c = &colours.palette[size_t(3 * i)];
         const uint alpha = i < colours.paletteAlphaEntries ? colours.paletteAlpha[size_t(i)] : 255;
-        lookup_[size_t(i)] = FlattenPixel(gamma_(c[0]), gamma_(c[1]), gamma_(c[2]), alpha);
+        lookup_[size_t(i)] =
+            FlattenPixelOnto(gamma_(c[0]), gamma_(c[1]), gamma_(c[2]), alpha, background_);
     }
     validIndices_ = colours.paletteEntries;
 }
@@ -69,12 +72,14 @@ void PngRowConverter::BuildGreyLookup(int bitDepth, const PngColourChunks& colou
     for (int v = 0; v < levels; ++v) {
         const uint grey = gamma_(uchar(v * 255 / (levels - 1)));
         const bool transparent = colours.hasKey && colours.key[0] == v;
-        lookup_[size_t(v)] = transparent ? kWhite : OpaqueRgb(grey, grey, grey);
+        lookup_[size_t(v)] = transparent ? background_ : OpaqueRgb(grey, grey, grey);
     }
 }
 
 void PngRowConverter::ChooseSampleConverter(const PngHeader& header) {
     const bool plain = gamma_.IsIdentity() && !hasKey_;
+    // The fast alpha paths flatten onto white only.
+    const bool plainAlpha = plain && background_ == kWhite;
     const bool wide = header.bitDepth == 16;
     switch (header.colourType) {
     case PngGrey:
@@ -87,9 +92,9 @@ void PngRowConverter::ChooseSampleConverter(const PngHeader& header) {
         convert_ = wide ? &ConvertSamples<3, 2> : plain ? &ConvertRgb8 : &ConvertSamples<3, 1>;
         break;
     default:
-        convert_ = !plain ? (wide ? &ConvertSamples<4, 2> : &ConvertSamples<4, 1>)
-                   : wide ? &ConvertRgba16
-                          : &ConvertRgba8;
+        convert_ = !plainAlpha ? (wide ? &ConvertSamples<4, 2> : &ConvertSamples<4, 1>)
+                   : wide      ? &ConvertRgba16
+                               : &ConvertRgba8;
         break;
     }
 }
@@ -157,7 +162,7 @@ void PngRowConverter::ConvertSamples(const PngRowConverter& self, const uchar* r
             if (self.hasKey_ && sample(p) == self.key_[0] &&
                 (!colour || (sample(p + SampleBytes) == self.key_[1] &&
                              sample(p + 2 * SampleBytes) == self.key_[2]))) {
-                out[i] = kWhite;
+                out[i] = self.background_;
                 continue;
             }
         }
@@ -165,7 +170,7 @@ void PngRowConverter::ConvertSamples(const PngRowConverter& self, const uchar* r
         const uint g = colour ? self.gamma_(p[SampleBytes]) : r;
         const uint b = colour ? self.gamma_(p[2 * SampleBytes]) : r;
         if constexpr (alpha)
-            out[i] = FlattenPixel(r, g, b, p[(Channels - 1) * SampleBytes]);
+            out[i] = FlattenPixelOnto(r, g, b, p[(Channels - 1) * SampleBytes], self.background_);
         else
             out[i] = OpaqueRgb(r, g, b);
     }

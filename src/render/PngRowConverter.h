@@ -10,13 +10,14 @@
 
 namespace volmar {
 
-// Turns unfiltered rows of a picture into opaque pixels drawn onto white:
-// palette, gamma and transparency applied, 16-bit samples cut to their most
-// significant byte.
+// Turns unfiltered rows of a picture into opaque pixels drawn onto a
+// background colour (white unless told): palette, gamma and transparency
+// applied, 16-bit samples cut to their most significant byte.
 class PngRowConverter {
 public:
     // Fails when an indexed picture has no palette or more alphas than entries.
-    PngRowConverter(const PngHeader& header, const PngColourChunks& colours);
+    PngRowConverter(const PngHeader& header, const PngColourChunks& colours,
+                    QRgb background = 0xFFFFFFFFu);
 
     // Converts `count` pixels of `row`. Fails on a palette index beyond the palette.
     void Convert(const uchar* row, quint32 count, QRgb* out) const {
@@ -40,6 +41,7 @@ private:
     static void ConvertRgba16(const PngRowConverter&, const uchar*, quint32, QRgb*);
 
     ConvertFunction convert_ = nullptr;
+    QRgb background_;
     PngGamma gamma_;
     // Indexed and low-depth grey pictures: the finished pixel of every value
     // (0 for an index beyond the palette).

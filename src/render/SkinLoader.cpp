@@ -28,6 +28,8 @@ QImage DecodeBytes(const QByteArray& bytes) {
                               size_t(bytes.size()));
 }
 
+} // namespace
+
 QByteArray ReadPngFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -36,8 +38,6 @@ QByteArray ReadPngFile(const QString& path) {
                                    file.errorString()));
     return ReadPngBytes(file);
 }
-
-} // namespace
 
 QImage LoadSkin(const QString& path) {
     const QFileInfo info(path);

@@ -12,6 +12,10 @@ namespace volmar {
 // VolmarError with the message the user sees.
 QImage LoadSkin(const QString& path);
 
+// The bytes of the PNG file at path, for the decoder. A file that cannot be
+// opened raises "ファイル "..." は開けません。..." as VolmarError.
+QByteArray ReadPngFile(const QString& path);
+
 // The skin built into the program: 192 by 128 pixels.
 QImage LoadBuiltInSkin();
 

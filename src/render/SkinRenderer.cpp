@@ -1,6 +1,7 @@
 #include "render/SkinRenderer.h"
 
 #include "render/CanvasImage.h"
+#include "render/ContentsOverlay.h"
 #include "render/CoverageMask.h"
 #include "render/PieceDrawing.h"
 #include "render/WindowFrame.h"
@@ -47,7 +48,7 @@ Rect64 PaintedRect(const TWindowItem& window, const Rect64& paintable) {
 }
 
 void DrawPreparedWindow(QImage& canvas, const PreparedSkin& skin, const TWindowItem& window,
-                        const QFont& labelFont, const Rect64& paintable) {
+                        const QFont& labelFont, const Rect64& paintable, WindowLook look) {
     const qint64 left = window.Left;
     const qint64 top = window.Top;
     const qint64 width = qint64(window.Right) - left;
@@ -66,19 +67,23 @@ void DrawPreparedWindow(QImage& canvas, const PreparedSkin& skin, const TWindowI
         CopyArea(*frame, area.Visible, canvas, visibleOnCanvas.Left, visibleOnCanvas.Top);
     else
         ComposeFrame(skin, width, height, area, canvas);
-    DrawLabel(canvas, window.Name, labelFont, area);
+    if (look.Names)
+        DrawLabel(canvas, window.Name, labelFont, area);
+    if (look.Contents)
+        DrawContentsOverlay(canvas, onCanvas, visibleOnCanvas);
 }
 
 } // namespace
 
 void DrawWindow(QImage& canvas, const QImage& skin, const TWindowItem& window,
-                const QFont& labelFont, const QRect& clip) {
+                const QFont& labelFont, const QRect& clip, WindowLook look) {
     EnsurePaintableFormat(canvas);
-    DrawPreparedWindow(canvas, PreparedSkin(skin), window, labelFont, PaintableArea(canvas, clip));
+    DrawPreparedWindow(canvas, PreparedSkin(skin), window, labelFont, PaintableArea(canvas, clip),
+                       look);
 }
 
 void DrawAllWindows(QImage& canvas, const QImage& skin, const DesignDocument& document,
-                    const QFont& labelFont, const QRect& clip) {
+                    const QFont& labelFont, const QRect& clip, WindowLook look) {
     EnsurePaintableFormat(canvas);
     const PreparedSkin prepared(skin);
     const Rect64 paintable = PaintableArea(canvas, clip);
@@ -96,7 +101,7 @@ void DrawAllWindows(QImage& canvas, const QImage& skin, const DesignDocument& do
     }
     for (int i = 0; i < count; ++i)
         if (shows[size_t(i)])
-            DrawPreparedWindow(canvas, prepared, *document.At(i), labelFont, paintable);
+            DrawPreparedWindow(canvas, prepared, *document.At(i), labelFont, paintable, look);
 }
 
 } // namespace volmar

@@ -9,6 +9,13 @@
 
 namespace volmar {
 
+// What a window shows besides its frame: its name label, and the outline of
+// its contents area (ContentsOverlay.h).
+struct WindowLook {
+    bool Names = true;
+    bool Contents = false;
+};
+
 // Draws one window definition onto the canvas image from the skin image:
 // a white window image of the definition's size receives the stretched
 // background, the four corners, the four stretched edges (all with the colour
@@ -18,11 +25,11 @@ namespace volmar {
 // is composed, so the window's size costs nothing beyond what is visible.
 // A window of zero or negative width or height draws nothing.
 void DrawWindow(QImage& canvas, const QImage& skin, const TWindowItem& window,
-                const QFont& labelFont, const QRect& clip = QRect());
+                const QFont& labelFont, const QRect& clip = QRect(), WindowLook look = {});
 
 // Draws every definition in document order, index 0 first, so that later
 // windows cover earlier ones.
 void DrawAllWindows(QImage& canvas, const QImage& skin, const DesignDocument& document,
-                    const QFont& labelFont, const QRect& clip = QRect());
+                    const QFont& labelFont, const QRect& clip = QRect(), WindowLook look = {});
 
 } // namespace volmar

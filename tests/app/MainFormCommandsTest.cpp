@@ -49,8 +49,13 @@ TEST_F(CommandsTest, CommandsCarryCaptionShortcutAndImage) {
         {"aacSelectAll", "全て選択", "Ctrl+A", false},
         {"aacViewGridLine", "グリッドガイドの表示", "", false},
         {"aacSnapViewGrid", "グリッドにスナップ", "", false},
+        {"aacSnapToWindows", "ウインドウにスナップ", "", false},
+        {"aacViewContents", "内容領域の表示", "", false},
+        {"aacViewWindowNames", "ウインドウ名の表示", "", false},
         {"aacViewruler", "ルーラーの表示", "", false},
         {"aacSkinChange", "ウインドウスキンの切り替え", "", false},
+        {"aacBackgroundChange", "背景画像の切り替え", "", false},
+        {"aacBackgroundRemove", "背景画像を外す", "", false},
         {"aacZBack", "背面に移動", "", true},
         {"aacZTop", "前面に移動", "", true},
         {"aacZFullBack", "最背面に移動", "", true},
@@ -95,7 +100,9 @@ TEST_F(CommandsTest, MainMenuHasItsEntriesInOrder) {
                   "RecentFile5 RecentFile6 RecentFile7) - aacSaveAsProject "
                   "aacSaveProject - MenuEnd\n"
                   "編集(&E): aacUndo aacRedo - aacCopy aacCut aacPaste aacDelete - aacSelectAll - "
-                  "aacViewGridLine aacSnapViewGrid aacViewruler - aacSkinChange - "
+                  "aacViewGridLine aacSnapViewGrid aacSnapToWindows aacViewContents "
+                  "aacViewWindowNames aacViewruler - aacSkinChange aacBackgroundChange "
+                  "aacBackgroundRemove - "
                   ">Zオーダー(aacZBack aacZTop - aacZFullBack aacZFullTop) "
                   ">整列(aacAlignLeft aacAlignRight aacAlignTop aacAlignBottom "
                   "aacAlignHCenter aacAlignVCenter - aacSameWidth aacSameHeight - "

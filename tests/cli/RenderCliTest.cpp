@@ -53,14 +53,15 @@ protected:
     }
 
     static QImage Expected(const QString& project, const volmar::EditorDisplayState& state,
-                           const QImage& skin) {
+                           const QImage& skin, const QImage& background = QImage()) {
         QFile file(project);
         EXPECT_TRUE(file.open(QIODevice::ReadOnly));
         volmar::DesignDocument document;
         for (const TWindowItem& item : volmar::ReadDefinitions(file.readAll()))
             document.Append(item);
         QImage canvas(640, 480, QImage::Format_RGB32);
-        volmar::PaintCanvas(canvas, state, skin, document, volmar::WindowLabelFont());
+        volmar::PaintCanvas(canvas, state, skin, document, volmar::WindowLabelFont(), QRect(),
+                            background);
         return canvas;
     }
 
@@ -124,6 +125,32 @@ TEST_F(RenderCli, SkinOptionOverridesThePictureOfTheSettings) {
     volmar::EditorDisplayState state;
     state.GridVisible = false;
     EXPECT_EQ(Read(Path("out.png")), Expected(project, state, volmar::LoadSkin(skin)));
+}
+
+// A clean mock-up: windows over a screenshot, no names, no grid. The picture,
+// half-transparent (200,100,50), is drawn onto the blue canvas colour.
+TEST_F(RenderCli, RenderPutsAPictureUnderTheWindowsWithoutLabelsOrGrid) {
+    const QString project = Project();
+    QImage screenshot(320, 240, QImage::Format_ARGB32);
+    screenshot.fill(qRgba(200, 100, 50, 128));
+    const QString picture = Path("screen.png");
+    ASSERT_TRUE(screenshot.save(picture, "PNG"));
+    const QString ini = Write("setting.ini", "[Setting]\r\nColorFormColor=16711680\r\n\r\n");
+    const Result result = Run({"render", project, "-o", Path("out.png"), "--settings", ini,
+                               "--background", picture, "--no-labels", "--no-grid"});
+    ASSERT_EQ(result.Status, 0) << result.Err.toStdString();
+    volmar::EditorDisplayState state;
+    state.FormColor = 0xFF0000;
+    state.GridVisible = false;
+    state.ShowWindowNames = false;
+    QImage flattened(320, 240, QImage::Format_RGB32);
+    flattened.fill(qRgb(100, 50, 152));
+    const QImage out = Read(Path("out.png"));
+    EXPECT_EQ(out, Expected(project, state, volmar::LoadBuiltInSkin(), flattened));
+    EXPECT_EQ(out.pixel(0, 0), qRgb(100, 50, 152));
+    EXPECT_EQ(out.pixel(320, 0), qRgb(0, 0, 255));
+    EXPECT_EQ(
+        Run({"render", project, "-o", Path("o.png"), "--background", Path("gone.png")}).Status, 1);
 }
 
 TEST_F(RenderCli, RenderReportsTheEditorsErrors) {

@@ -100,7 +100,8 @@ def rendered(windows):
             with open(layout, "wb") as f:
                 f.write(document.form_text(windows))
             png = os.path.join(folder, "canvas.png")
-            subprocess.run([cli, "render", layout, "-o", png], check=True, timeout=60,
+            subprocess.run([cli, "render", layout, "-o", png, *context.render_options],
+                           check=True, timeout=60,
                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
             ppm = subprocess.run(["convert", png, "-depth", "8", "ppm:-"], check=True,
                                  timeout=60, stdout=subprocess.PIPE).stdout

@@ -5,6 +5,8 @@ import os
 executable = None
 work_root = None
 shots = None
+# Options of volmar-cli render for the expected canvas, e.g. a background picture.
+render_options = []
 
 
 class Shots:

@@ -2,6 +2,7 @@
 // gives the skin image libpng's reading gives, every broken one ("x...") fails
 // with its message.
 
+#include "render/PngDecoder.h"
 #include "render/PngMessages.h"
 #include "render/PngTestSupport.h"
 #include "render/SkinLoader.h"
@@ -52,6 +53,22 @@ TEST(PngSuite, ValidFilesGiveTheSameSkinImageAsLibpng) {
         ++checked;
     }
     EXPECT_GT(checked, 150);
+}
+
+// A background picture is drawn onto the canvas colour instead of white.
+TEST(PngSuite, ValidFilesDrawnOntoAColourMatchLibpngDrawnOntoIt) {
+    const QRgb background = qRgb(10, 120, 250);
+    for (const QString& name : SuiteFiles()) {
+        if (name.startsWith(u'x'))
+            continue;
+        SCOPED_TRACE(name.toStdString());
+        QFile file(SuiteDir().filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        EXPECT_EQ(volmar::DecodePngOnto(reinterpret_cast<const uchar*>(bytes.constData()),
+                                        size_t(bytes.size()), background),
+                  DecodeWithLibpng(bytes, background).image);
+    }
 }
 
 TEST(PngSuite, BrokenFilesFailWithTheirMessages) {

@@ -14,13 +14,13 @@ uint Gamma(uint s, quint32 gamma) {
     return uint(std::lround(255.0 * std::pow(s / 255.0, 1.0 / (gamma / 100000.0 * 2.2))));
 }
 
-uint OntoWhite(uint s, uint a) {
-    return (s * a + (255 - a) * 255 + 255) / 256;
+uint Onto(uint s, uint a, int bg) {
+    return (s * a + (255 - a) * uint(bg) + 255) / 256;
 }
 
 } // namespace
 
-LibpngReference DecodeWithLibpng(const QByteArray& file) {
+LibpngReference DecodeWithLibpng(const QByteArray& file, QRgb background) {
     const LibpngRgba8 raw = ReadRgba8WithLibpng(file);
     LibpngReference result;
     if (!raw.pixels) {
@@ -33,9 +33,9 @@ LibpngReference DecodeWithLibpng(const QByteArray& file) {
         for (int x = 0; x < raw.width; ++x, p += 4) {
             const uint a = p[3];
             image.setPixel(x, y,
-                           qRgb(int(OntoWhite(Gamma(p[0], raw.gamma), a)),
-                                int(OntoWhite(Gamma(p[1], raw.gamma), a)),
-                                int(OntoWhite(Gamma(p[2], raw.gamma), a))));
+                           qRgb(int(Onto(Gamma(p[0], raw.gamma), a, qRed(background))),
+                                int(Onto(Gamma(p[1], raw.gamma), a, qGreen(background))),
+                                int(Onto(Gamma(p[2], raw.gamma), a, qBlue(background)))));
         }
     }
     result.image = image;
