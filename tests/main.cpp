@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 namespace {
 
 // Every test starts as a first run of the program: the settings folder lies in
@@ -31,6 +33,9 @@ private:
 // One runner for every test: logic, rendering and widgets. Widgets run under
 // the offscreen platform unless the environment names another one.
 int main(int argc, char** argv) {
+    // Progress reaches a pipe or a log line by line, also from a run that is
+    // cut short.
+    std::setvbuf(stdout, nullptr, _IONBF, 0);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir runtimeDir;

@@ -4,9 +4,8 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QTemporaryFile>
+#include <QRandomGenerator>
 
-#include <io.h>
 #include <string>
 #include <windows.h>
 
@@ -27,17 +26,59 @@ QString FileToReplace(const QString& path, const QFileInfo& info) {
     return info.isSymLink() ? info.symLinkTarget() : path;
 }
 
-// The new content reaches the disk before it takes the old file's place.
-bool FlushToDisk(QTemporaryFile& file) {
-    if (!file.flush())
-        return false;
-    const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(file.handle()));
-    return handle != INVALID_HANDLE_VALUE && FlushFileBuffers(handle);
-}
-
 QString LastErrorText() {
     return qt_error_string(int(GetLastError()));
 }
+
+std::wstring Native(const QString& path) {
+    return QDir::toNativeSeparators(path).toStdWString();
+}
+
+// A new file beside the target, written through to the disk; it is removed
+// again unless Keep() was called.
+class TemporaryFile {
+public:
+    explicit TemporaryFile(const QString& target)
+        : path_(target + QStringLiteral(".%1.tmp").arg(QRandomGenerator::system()->generate(), 8,
+                                                        16, QLatin1Char('0'))),
+          handle_(CreateFileW(Native(path_).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                              FILE_ATTRIBUTE_NORMAL | FILE_FLAG_WRITE_THROUGH, nullptr)) {}
+    ~TemporaryFile() {
+        Close();
+        if (!kept_)
+            DeleteFileW(Native(path_).c_str());
+    }
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+
+    bool IsOpen() const { return handle_ != INVALID_HANDLE_VALUE; }
+    const QString& Path() const { return path_; }
+
+    bool WriteAllAndFlush(const QByteArray& bytes) {
+        qint64 written = 0;
+        while (written < bytes.size()) {
+            const DWORD chunk = DWORD(qMin<qint64>(bytes.size() - written, 1 << 30));
+            DWORD done = 0;
+            if (!WriteFile(handle_, bytes.constData() + written, chunk, &done, nullptr) || done == 0)
+                return false;
+            written += done;
+        }
+        return FlushFileBuffers(handle_);
+    }
+    bool Close() {
+        if (!IsOpen())
+            return true;
+        const bool closed = CloseHandle(handle_);
+        handle_ = INVALID_HANDLE_VALUE;
+        return closed;
+    }
+    void Keep() { kept_ = true; }
+
+private:
+    QString path_;
+    HANDLE handle_;
+    bool kept_ = false;
+};
 
 } // namespace
 
@@ -48,19 +89,15 @@ void ReplaceFileContent(const QString& path, const QByteArray& bytes) {
     const QFileInfo info(path);
     RefuseNonRegular(path, info);
     const QString target = FileToReplace(path, info);
-    QTemporaryFile file(target + QStringLiteral(".XXXXXX.tmp"));
-    if (!file.open())
-        RaiseCannotCreate(path, file.errorString());
-    if (!WriteAll(file, bytes) || !FlushToDisk(file)) {
-        const QString reason = file.errorString();
-        RaiseCannotCreate(path, reason.isEmpty() ? LastErrorText() : reason);
-    }
-    file.close();
-    const std::wstring from = QDir::toNativeSeparators(file.fileName()).toStdWString();
-    const std::wstring to = QDir::toNativeSeparators(target).toStdWString();
-    if (!MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    TemporaryFile file(target);
+    if (!file.IsOpen())
         RaiseCannotCreate(path, LastErrorText());
-    file.setAutoRemove(false);
+    if (!file.WriteAllAndFlush(bytes) || !file.Close())
+        RaiseCannotCreate(path, LastErrorText());
+    if (!MoveFileExW(Native(file.Path()).c_str(), Native(target).c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        RaiseCannotCreate(path, LastErrorText());
+    file.Keep();
 }
 
 } // namespace volmar
