@@ -4,11 +4,14 @@
 #include "support/FileSizeLimit.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QToolBar>
 
 #include <unistd.h>
 
@@ -43,7 +46,7 @@ TEST_F(ProjectCommands, SavingAnEmptyDocumentWritesZeroBytesAndNamesTheFile) {
     ASSERT_TRUE(QFile::exists(Path("empty.rsform")));
     EXPECT_EQ(QFileInfo(Path("empty.rsform")).size(), 0);
     EXPECT_EQ(form->currentFileName(), Path("empty.rsform"));
-    EXPECT_EQ(StatusText(), "");
+    EXPECT_EQ(StatusText(), QDir::toNativeSeparators(Path("empty.rsform")));
     form->UpdateActions();
     EXPECT_TRUE(form->aacSaveAsProject->isEnabled());
 }
@@ -92,20 +95,29 @@ TEST_F(ProjectCommands, SaveWritesToTheCurrentFileWithoutAskingWhileItExists) {
     EXPECT_EQ(form->currentFileName(), Path("b.rsform"));
 }
 
-TEST_F(ProjectCommands, SaveAsNamesTheNewFileButLeavesTheStatusBar) {
+// The status bar shows the file that Ctrl+S now writes; undo of the Open
+// brings back the panel together with the file it names.
+TEST_F(ProjectCommands, SaveAsNamesTheNewFileInTheStatusBar) {
     Write(Path("a.rsform"), "[0]\r\nName=w\r\n");
     dialogs.openPaths.push_back(Path("a.rsform"));
     Trigger(form->aacOpenProject);
-    const QString status = StatusText();
+    QApplication::setActiveWindow(form.get());
     dialogs.savePaths.push_back(Path("b.rsform"));
-    Trigger(form->aacSaveAsProject);
+    form->UpdateActions();
+    QTest::mouseClick(form->MainToolBar->widgetForAction(form->aacSaveAsProject), Qt::LeftButton);
     EXPECT_EQ(form->currentFileName(), Path("b.rsform"));
-    EXPECT_EQ(StatusText(), status);
+    EXPECT_EQ(StatusText(), QDir::toNativeSeparators(Path("b.rsform")));
     EXPECT_EQ(Contents(Path("b.rsform")), "[0]\r\nName=w\r\nX=0\r\nY=0\r\nR=0\r\nB=0\r\n\r\n");
 
     dialogs.savePaths.push_back(std::nullopt);
     Trigger(form->aacSaveAsProject);
     EXPECT_EQ(form->currentFileName(), Path("b.rsform"));
+    EXPECT_EQ(StatusText(), QDir::toNativeSeparators(Path("b.rsform")));
+
+    form->UpdateActions();
+    QTest::keyClick(form->windowHandle(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(form->currentFileName(), "");
+    EXPECT_EQ(StatusText(), "");
 }
 
 TEST_F(ProjectCommands, NewAsksEveryTimeAndClearsOnlyOnOk) {
