@@ -77,18 +77,34 @@ TEST_F(PropertyCommand, ConfirmingWritesTheFieldsAndSetsTheFrameFiveTaller) {
     EXPECT_EQ(form->WindowSelector->currentText(), "renamed");
 }
 
-TEST_F(PropertyCommand, ConfirmingUnchangedHoldsValuesWithinTheFields) {
-    TWindowItem* w = Add("wide", -40, -10, 1500, 1200);
-    Select({w});
-    Shown shown;
-    AnswerProperty(dialogs, shown, nullptr, true);
-    Trigger(form->aacSelectProperty);
-    EXPECT_EQ(shown.x, 0);
-    EXPECT_EQ(shown.y, 0);
-    EXPECT_EQ(shown.width, 1000);
-    EXPECT_EQ(shown.height, 1000);
-    EXPECT_EQ(Document(), (std::vector<Edges>{{"wide", 0, 0, 1000, 1000}}));
-    EXPECT_EQ(form->frames()[0]->Height(), 1005);
+// A field confirmed as it was shown leaves that value of the window alone,
+// even one the field cannot hold; a changed field sets its value.
+TEST_F(PropertyCommand, ConfirmingKeepsWhatNoFieldChanged) {
+    struct Case {
+        Edges before;
+        std::function<void(TPropertyForm&)> edit;
+        Edges after;
+    };
+    const auto x = [](int v) { return [v](TPropertyForm& f) { f.EditX->setValue(v); }; };
+    const auto width = [](int v) { return [v](TPropertyForm& f) { f.EditWidth->setValue(v); }; };
+    const QString snowman = QStringLiteral("雪\u2603");
+    const std::vector<Case> cases = {
+        {{"wide", -40, -10, 1500, 1200}, nullptr, {"wide", -40, -10, 1500, 1200}},
+        {{"edge", 0, 480, 1000, 1480}, nullptr, {"edge", 0, 480, 1000, 1480}},
+        {{"past", -1, 481, 1000, 1482}, x(5), {"past", 5, 481, 1006, 1482}},
+        {{"far", -2147483647 - 1, 0, 2147483647, 9}, x(1), {"far", 1, 0, 2147483647, 9}},
+        {{"size", 641, 0, 1642, 9}, width(999), {"size", 641, 0, 1640, 9}},
+        {{snowman, 1, 2, 3, 4}, nullptr, {snowman, 1, 2, 3, 4}},
+    };
+    for (const Case& c : cases) {
+        Select({Add(c.before.name, c.before.left, c.before.top, c.before.right, c.before.bottom)});
+        Shown shown;
+        AnswerProperty(dialogs, shown, c.edit, true);
+        Trigger(form->aacSelectProperty);
+        EXPECT_EQ(Document(), std::vector<Edges>{c.after});
+        EXPECT_EQ(form->frames()[0]->Height(), c.after.bottom - c.after.top + 5);
+        Trigger(form->aacDelete);
+    }
 }
 
 TEST_F(PropertyCommand, CancelAfterEditingEveryFieldChangesNothing) {
