@@ -391,6 +391,7 @@ private:
     volmar::EditorDisplayState view_;
     QString currentFileName_;
     QStringList recentFiles_;
+    QList<QAction*> recentEntries_; // in the submenu only while they name a project
     std::vector<TQxGrabSize*> frames_;
     std::function<QPoint()> pointerSource_;
     volmar::CanvasDrag drag_;

@@ -4,13 +4,16 @@
 #include "document/IniStore.h"
 #include "settings/SettingsFolder.h"
 
+#include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QTemporaryDir>
+#include <QTest>
 
 namespace volmar::test {
 namespace {
@@ -97,6 +100,24 @@ TEST_F(RecentProjects, EntriesShowTheShortenedPathAndOpenTheProject) {
     EXPECT_EQ(Names(), QStringList{"q&a.rsform"});
     EXPECT_EQ(form->currentFileName(), path);
     EXPECT_TRUE(dialogs.errors.isEmpty());
+}
+
+// Assistive technology reads the entries of the submenu: only the projects.
+TEST_F(RecentProjects, TheSubmenuHoldsOnlyTheListedProjects) {
+    QApplication::setActiveWindow(form.get());
+    const auto read = [this] {
+        return QAccessible::queryAccessibleInterface(form->MenuRecentFiles)->childCount();
+    };
+    EXPECT_EQ(read(), 0);
+    for (const char* name : {"a.rsform", "b.rsform"}) {
+        dialogs.openPaths.push_back(Project(QLatin1String(name)));
+        QTest::keyClick(form->windowHandle(), Qt::Key_O, Qt::ControlModifier);
+    }
+    EXPECT_EQ(read(), 2);
+    EXPECT_EQ(form->MenuRecentFiles->actions(), Shown());
+    ASSERT_TRUE(QFile::remove(dir.filePath("b.rsform")));
+    Shown()[0]->trigger();
+    EXPECT_EQ(read(), 1);
 }
 
 TEST_F(RecentProjects, AProjectThatIsGoneIsReportedAndLeavesTheList) {
