@@ -67,6 +67,8 @@ int main(int argc, char** argv) {
         return Usage(QStringLiteral("no command given"));
     if (IsHelp(arguments.first()))
         return Help();
+    if (arguments.first() == QLatin1StringView("--version"))
+        return std::fputs(VersionText().toUtf8().constData(), stdout) < 0 ? 1 : 0;
     const CliCommand* command = FindCliCommand(arguments.takeFirst());
     if (!command)
         return Usage(QStringLiteral("unknown command %1").arg(QString::fromLocal8Bit(argv[1])));
