@@ -1,4 +1,5 @@
 #include "app/CommandLine.h"
+#include "app/DisplayCheck.h"
 #include "app/MainForm.h"
 #include "app/QtTranslations.h"
 #include "dialogs/QtDialogs.h"
@@ -19,6 +20,13 @@ int main(int argc, char* argv[]) {
         std::fputs(command.text.toLocal8Bit().constData(),
                    *command.exitCode == 0 ? stdout : stderr);
         return *command.exitCode;
+    }
+
+    if (const QString missing =
+            volmar::MissingDisplayText(arguments.value(0, QStringLiteral("volmar")));
+        !missing.isEmpty()) {
+        std::fputs(missing.toLocal8Bit().constData(), stderr);
+        return 1;
     }
 
     QApplication app(argc, argv);
