@@ -3,6 +3,7 @@
 #include "app/MainForm.h"
 #include "app/QtTranslations.h"
 #include "dialogs/QtDialogs.h"
+#include "settings/RuntimeFolderNotice.h"
 
 #include <QApplication>
 #include <QDir>
@@ -10,6 +11,7 @@
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
+    volmar::SilenceRuntimeFolderNotice();
     // The command line is read before the display is opened, so --help and
     // --version also work where there is none.
     QStringList arguments;

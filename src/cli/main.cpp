@@ -2,6 +2,7 @@
 #include "cli/CliIo.h"
 #include "document/CommandFailure.h"
 #include "document/VolmarError.h"
+#include "settings/RuntimeFolderNotice.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -52,6 +53,7 @@ int Run(const CliCommand& command, const QStringList& arguments) {
 
 // volmar-cli COMMAND ARGUMENTS...: the editor's document code without a window.
 int main(int argc, char** argv) {
+    volmar::SilenceRuntimeFolderNotice();
 #ifdef SIGXFSZ
     // A write past the file-size limit then fails with EFBIG and is reported
     // like any failed write, instead of ending the process.
