@@ -33,12 +33,9 @@ class UserHome:
         return os.path.join(self.config, "kestrel", "volmar", "setting.ini")
 
     def environment(self):
-        """runtime None leaves XDG_RUNTIME_DIR unset, as where no session set it."""
         env = dict(os.environ)
-        env.update(HOME=self.path, XDG_CONFIG_HOME=self.config, QT_QPA_PLATFORM="xcb")
-        env.pop("XDG_RUNTIME_DIR", None)
-        if self.runtime:
-            env["XDG_RUNTIME_DIR"] = self.runtime
+        env.update(HOME=self.path, XDG_CONFIG_HOME=self.config, XDG_RUNTIME_DIR=self.runtime,
+                   QT_QPA_PLATFORM="xcb")
         return env
 
 
