@@ -24,9 +24,8 @@ int main(int argc, char* argv[]) {
         return *command.exitCode;
     }
 
-    if (const QString missing =
-            volmar::MissingDisplayText(arguments.value(0, QStringLiteral("volmar")));
-        !missing.isEmpty()) {
+    const QString program = argc > 0 ? QString::fromLocal8Bit(argv[0]) : QStringLiteral("volmar");
+    if (const QString missing = volmar::MissingDisplayText(program); !missing.isEmpty()) {
         std::fputs(missing.toLocal8Bit().constData(), stderr);
         return 1;
     }
