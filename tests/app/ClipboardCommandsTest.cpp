@@ -89,8 +89,7 @@ TEST_F(ClipboardCommands, PasteOfGarbageIntoAnEmptyDocumentAddsNothing) {
     EXPECT_EQ(Clipboard(), "not form text at all\r\n");
 }
 
-// Ctrl+V of text without a section 0 does nothing: the clipboard keeps it
-// and the selection stays.
+// Ctrl+V of text without a section 0 keeps the clipboard and the selection.
 TEST_F(ClipboardCommands, PasteOfTextWithoutAWindowKeepsClipboardAndSelection) {
     QApplication::setActiveWindow(form.get());
     TWindowItem* a = Add("a", 0, 0, 40, 40);

@@ -1,7 +1,6 @@
 """volmar FILE: the project named on the command line is on the canvas at
 start and heads the recent projects; --version and a usage error need no
-display; without one the editor says what is missing and volmar-cli prints
-only its own output."""
+display."""
 
 import os
 import subprocess
@@ -70,7 +69,7 @@ class CommandLineWithoutDisplay(unittest.TestCase):
         env = {k: v for k, v in os.environ.items() if k not in drop}
         cli = os.path.join(os.path.dirname(context.executable), "volmar-cli")
         sample = os.path.join(os.path.dirname(__file__), "..", "..", "docs", "sample.rsform")
-        out = os.path.join(context.work_root, "rendered.png")
+        out = os.path.join(context.work_root, "out.png")
         for arguments, printed in ((["--version"], r"\Avolmar-cli \d+\.\d+\.\d+\n\Z"),
                                    (["render", sample, "-o", out], r"\A\Z")):
             result = subprocess.run([cli, *arguments], env=env, capture_output=True, text=True,
