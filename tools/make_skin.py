@@ -4,9 +4,11 @@
     tools/make_skin.py [OUT.png]     (default: src/render/SKIN.png)
 
 Background (0,0)-(128,128): a deep-blue vertical gradient, opaque.
-Frame (128,0)-(192,64): a light bevelled border with rounded corners, lit
+Frame (128,0)-(192,64): a dark bevelled border with rounded corners, lit
 from the top left; outside the rounding and inside the border it is fully
 transparent, so the frame's middle (144,16), the renderer's key pixel, is too.
+Every border pixel is dark enough for the editor's default frame colours,
+red and white, to stand out from it (a contrast ratio of at least 3:1).
 Cursor (128,64)-(160,96): a translucent light rounded box.
 Arrows (160,64)-(192,96): up, left, right and down, around a transparent middle.
 Pause sign (160,96)-(192,128): a small downward triangle in each 16x16 quarter.
@@ -27,8 +29,8 @@ GRADIENT_BOTTOM = (8, 16, 72)
 
 FRAME_RADIUS = 6  # of the outer edge
 FRAME_BAND = 4    # pixels of border, the outermost one covering the window's margin
-LIT = (244, 247, 252)
-SHADED = (150, 160, 190)
+LIT = (40, 48, 80)
+SHADED = (12, 16, 36)
 INNER_LINE = (28, 36, 92)
 
 CURSOR = (200, 220, 255)
@@ -67,7 +69,7 @@ def frame(x, y):
         return INNER_LINE + (255,)
     light = (1 - (nx + ny) / math.sqrt(2)) / 2  # 1 facing up-left, 0 facing down-right
     colour = mix(SHADED, LIT, light)
-    if depth < 0.5:  # the outermost ring, a little darker so the edge reads on light ground
+    if depth < 0.5:  # the outermost ring, a little darker
         colour = mix(colour, SHADED, 0.35)
     return colour + (255,)
 

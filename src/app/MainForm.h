@@ -435,6 +435,7 @@ private:
     QString currentFileName_;
     QStringList recentFiles_;
     volmar::CodeStyleMenu* codeStyleMenu_ = nullptr; // "コードの形式" in the tool menu
+    QList<QAction*> recentEntries_; // in the submenu only while they name a project
     std::vector<TQxGrabSize*> frames_;
     std::function<QPoint()> pointerSource_;
     volmar::CanvasDrag drag_;

@@ -21,19 +21,19 @@ void TMainForm::aacCutExecute() {
 // Pasted windows land in front of all others; the clipboard then holds them
 // at their new places, so the next paste lands one offset further. Only the
 // last definition of the document ends up selected, as if picked by the user.
-// All the pasted windows are one step.
+// All the pasted windows are one step. Text that holds no window is left on
+// the clipboard as it is, and the selection stays: such a paste does nothing.
 void TMainForm::aacPasteExecute() {
     QClipboard* clipboard = QGuiApplication::clipboard();
     const volmar::PastedText pasted = volmar::ReadPastedText(clipboard->text());
-    if (!pasted.Definitions.empty()) {
-        volmar::DesignDocument::Items items;
-        for (const TWindowItem& item : pasted.Definitions)
-            items.push_back(std::make_unique<TWindowItem>(item));
-        volmar::Selection last{items.back().get()};
-        PushStep(
-            volmar::ListStep::Appending(document_, volmar::kStepPaste.toString(), std::move(items),
-                                        volmar::SelectedDefinitions(document_), std::move(last)));
-    }
+    if (pasted.Definitions.empty())
+        return;
+    volmar::DesignDocument::Items items;
+    for (const TWindowItem& item : pasted.Definitions)
+        items.push_back(std::make_unique<TWindowItem>(item));
+    volmar::Selection last{items.back().get()};
+    PushStep(volmar::ListStep::Appending(document_, volmar::kStepPaste.toString(), std::move(items),
+                                         volmar::SelectedDefinitions(document_), std::move(last)));
     clipboard->setText(pasted.NextClipboardText);
     invalidateCanvas();
     RebuildWindowSelector();

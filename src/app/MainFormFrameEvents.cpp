@@ -46,13 +46,15 @@ void TMainForm::WireFrameEvents(TQxGrabSize* frame) {
     };
 }
 
-// The definition follows every change of its frame's bounds.
+// The definition follows every change of its frame's bounds, and so do the
+// rulers' marks, whatever moved the frame.
 void TMainForm::FrameResize(TQxGrabSize* frame) {
     TWindowItem* item = FrameItem(frame);
     if (!item)
         return;
     volmar::CopyFrameBoundsToItem(frame->Bounds(), *item);
     invalidateCanvas();
+    invalidateRulers();
 }
 
 // In a multiple selection every other frame moves along with the dragged one.

@@ -46,6 +46,7 @@ void TMainForm::RebuildFrames() {
     // Above the new frames, so that a repaint of the overlay does not search
     // thousands of siblings above it for ones that hide it.
     frameOverlay_->raise();
+    invalidateRulers(); // they mark the selected window
 }
 
 TQxGrabSize* TMainForm::CreateFrame(TWindowItem* item) {

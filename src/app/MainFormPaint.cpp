@@ -33,8 +33,8 @@ void TMainForm::invalidateCanvas() {
 }
 
 void TMainForm::invalidateRulers() {
-    rulerXPaint->update();
-    rulerYPaint->update();
+    rulerXPaint->Invalidate();
+    rulerYPaint->Invalidate();
 }
 
 void TMainForm::repaintRulers() {

@@ -61,13 +61,14 @@ void TMainForm::ReplaceDocument(volmar::DesignDocument::Items items, volmar::Pro
     invalidateCanvas();
 }
 
-// The current file name changes only once the file has been written.
+// The current file name and the status bar's path change only once the file
+// has been written.
 void TMainForm::aacSaveAsProjectExecute() {
     const std::optional<QString> path = dialogs_.SaveProjectPath(this);
     if (!path)
         return;
     volmar::SaveProjectFile(document_, *path);
-    currentFileName_ = *path;
+    project_.Set(volmar::ProjectName{*path, volmar::DisplayPath(StatusPanels[0]->font(), *path)});
     RememberProject(*path);
 }
 

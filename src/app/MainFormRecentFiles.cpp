@@ -11,36 +11,39 @@
 #include <QFileInfo>
 #include <QMenu>
 
-// The menu holds one entry per possible project; the unused ones are hidden.
-// Entries are never deleted, as one of them may be the sender of the command
-// that changes the list.
+// One entry is made per possible project; the submenu holds only those that
+// name one, so assistive technology reads no empty entries. Entries are never
+// deleted, as one of them may be the sender of the command that changes the
+// list.
 void TMainForm::BuildRecentMenu(QMenu* file) {
     MenuRecentFiles = file->addMenu(QStringLiteral("最近使ったプロジェクト"));
     MenuRecentFiles->setObjectName(QStringLiteral("MenuRecentFiles"));
     MenuRecentFiles->setToolTipsVisible(true);
     for (qsizetype i = 0; i < volmar::kRecentFilesMax; ++i) {
-        QAction* entry = MenuRecentFiles->addAction(QString());
+        auto* entry = new QAction(MenuRecentFiles);
         entry->setObjectName(QStringLiteral("RecentFile%1").arg(i));
         connect(entry, &QAction::triggered, this, [this, entry] {
             const QString path = entry->data().toString();
             runGuarded([this, &path] { OpenRecentProject(path); });
         });
+        recentEntries_ << entry;
     }
     RebuildRecentMenu();
 }
 
 void TMainForm::RebuildRecentMenu() {
-    const QList<QAction*> entries = MenuRecentFiles->actions();
-    for (qsizetype i = 0; i < entries.size(); ++i) {
-        QAction* entry = entries[i];
-        const bool used = i < recentFiles_.size();
-        const QString path = used ? recentFiles_[i] : QString();
-        entry->setVisible(used);
+    for (qsizetype i = 0; i < recentEntries_.size(); ++i) {
+        QAction* entry = recentEntries_[i];
+        MenuRecentFiles->removeAction(entry);
+        if (i >= recentFiles_.size())
+            continue;
+        const QString& path = recentFiles_[i];
         entry->setData(path);
         // "&" would mark a mnemonic in a menu entry.
         entry->setText(volmar::DisplayPath(MenuRecentFiles->font(), path)
                            .replace(QLatin1Char('&'), QLatin1String("&&")));
         entry->setToolTip(QDir::toNativeSeparators(path));
+        MenuRecentFiles->addAction(entry);
     }
     MenuRecentFiles->setEnabled(!recentFiles_.isEmpty());
 }

@@ -2,6 +2,7 @@
 #include "app/MainForm.h"
 
 #include "app/CodeStyleMenu.h"
+#include "canvas/FrameBinding.h"
 #include "canvas/QxGrabSize.h"
 #include "commands/CodeCheck.h"
 #include "commands/FormCheck.h"
@@ -14,15 +15,7 @@
 #include <QComboBox>
 #include <QSignalBlocker>
 
-namespace {
-
-// A frame is five pixels taller than its window.
-constexpr qint32 kFrameExtraHeight = 5;
-
-} // namespace
-
-// Edits the one selected definition. The dialog's fields are small numbers,
-// so the frame's bounds below cannot overflow.
+// Edits the one selected definition.
 void TMainForm::aacSelectPropertyExecute() {
     if (CountSelected() != 1)
         return;
@@ -38,8 +31,8 @@ void TMainForm::aacSelectPropertyExecute() {
     form.ApplyTo(edited);
     PushStep(volmar::DefinitionStep::Changing(document_, volmar::kStepProperty.toString(), item,
                                               edited, volmar::Selection{item}));
-    frame->SetBounds(item->Left, item->Top, item->Right - item->Left,
-                     item->Bottom - item->Top + kFrameExtraHeight);
+    const volmar::FrameBounds bounds = volmar::FrameBoundsForItem(*item);
+    frame->SetBounds(bounds.Left, bounds.Top, bounds.Width, bounds.Height);
     invalidateCanvas();
     RebuildWindowSelector();
 }

@@ -1,8 +1,10 @@
 #include "app/CommandLine.h"
+#include "app/DisplayCheck.h"
 #include "app/MainForm.h"
 #include "app/QtTranslations.h"
 #include "dialogs/QtDialogs.h"
 #include "document/ProcessText.h"
+#include "settings/RuntimeFolderNotice.h"
 
 #include <QApplication>
 #include <QDir>
@@ -10,6 +12,7 @@
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
+    volmar::SilenceRuntimeFolderNotice();
     // The command line is read before the display is opened, so --help and
     // --version also work where there is none.
     const volmar::CommandLine command =
@@ -19,6 +22,12 @@ int main(int argc, char* argv[]) {
         std::fputs(command.text.toLocal8Bit().constData(),
                    *command.exitCode == 0 ? stdout : stderr);
         return *command.exitCode;
+    }
+
+    const QString program = argc > 0 ? QString::fromLocal8Bit(argv[0]) : QStringLiteral("volmar");
+    if (const QString missing = volmar::MissingDisplayText(program); !missing.isEmpty()) {
+        std::fputs(missing.toLocal8Bit().constData(), stderr);
+        return 1;
     }
 
     QApplication app(argc, argv);

@@ -34,6 +34,8 @@ private:
 };
 
 QString UsageText();
+// What --version prints: the program's name and version, one line.
+QString VersionText();
 
 // The subcommands.
 int RunList(const QStringList& arguments);

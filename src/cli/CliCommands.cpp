@@ -31,7 +31,8 @@ const CliCommand* FindCliCommand(const QString& name) {
 
 QString UsageText() {
     QString text = QStringLiteral("usage: volmar-cli COMMAND ARGUMENTS...\n"
-                                  "       volmar-cli --help\n\ncommands:\n");
+                                  "       volmar-cli --help\n"
+                                  "       volmar-cli --version\n\ncommands:\n");
     for (const CliCommand& command : CliCommands()) {
         const QString call = QStringLiteral("%1 %2").arg(QLatin1StringView(command.Name),
                                                          QLatin1StringView(command.Synopsis));
@@ -40,6 +41,10 @@ QString UsageText() {
     text += QStringLiteral("\nexit status: 0 success, 1 a file cannot be read or written "
                            "(check: or a problem was found), 2 bad arguments\n");
     return text;
+}
+
+QString VersionText() {
+    return QStringLiteral("volmar-cli " VOLMAR_VERSION "\n");
 }
 
 } // namespace volmar::cli

@@ -12,8 +12,8 @@ namespace volmar::cli {
 void WriteStandardOutput(const QByteArray& bytes);
 void WriteStandardError(const QString& text);
 
-// The document of a project file. Unlike the editor, which ignores a path
-// with nothing at it, the CLI reports it: "ファイル "..." は開けません。..."
+// The document of a project file. A path with nothing at it is reported as
+// the editor reports it: "ファイル "..." は開けません。..."
 DesignDocument LoadDocument(const QString& path);
 
 } // namespace volmar::cli

@@ -4,6 +4,7 @@
 #include "document/CommandFailure.h"
 #include "document/ProcessText.h"
 #include "document/VolmarError.h"
+#include "settings/RuntimeFolderNotice.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -54,6 +55,7 @@ int Run(const CliCommand& command, const QStringList& arguments) {
 
 // volmar-cli COMMAND ARGUMENTS...: the editor's document code without a window.
 int main(int argc, char** argv) {
+    volmar::SilenceRuntimeFolderNotice();
 #ifdef SIGXFSZ
     // A write past the file-size limit then fails with EFBIG and is reported
     // like any failed write, instead of ending the process.
@@ -71,6 +73,8 @@ int main(int argc, char** argv) {
         return Usage(QStringLiteral("no command given"));
     if (IsHelp(arguments.first()))
         return Help();
+    if (arguments.first() == QLatin1StringView("--version"))
+        return std::fputs(VersionText().toUtf8().constData(), stdout) < 0 ? 1 : 0;
     const CliCommand* command = FindCliCommand(arguments.takeFirst());
     if (!command)
         return Usage(QStringLiteral("unknown command %1").arg(commandName));

@@ -12,6 +12,9 @@
 #include <QPushButton>
 #include <QSpinBox>
 
+#include <algorithm>
+#include <limits>
+
 using namespace volmar;
 
 namespace {
@@ -46,6 +49,12 @@ QPushButton* Button(QWidget* parent, const char* name, const QString& caption, i
 
 QString ThroughCp932(const QString& text) {
     return FromCp932(ToCp932(text));
+}
+
+// A kept size added to a new edge may leave 32 bits; it stops at the bound.
+qint32 HoldIn32(qint64 value) {
+    return qint32(std::clamp<qint64>(value, std::numeric_limits<qint32>::min(),
+                                     std::numeric_limits<qint32>::max()));
 }
 
 } // namespace
@@ -99,15 +108,22 @@ void TPropertyForm::Fill(const TWindowItem& item) {
     EditY->setValue(HoldInRange(item.Top, kYRange));
     EditX->setValue(HoldInRange(item.Left, kXRange));
     EditWindowName->setText(ThroughCp932(item.Name));
+    shown_ = {EditWidth->value(), EditHeight->value(), EditX->value(), EditY->value(),
+              EditWindowName->text()};
 }
 
 void TPropertyForm::ApplyTo(TWindowItem& item) const {
-    // The fields hold small values, so these sums stay far inside 32 bits.
-    const qint32 x = EditX->value();
-    const qint32 y = EditY->value();
-    item.Left = x;
-    item.Top = y;
-    item.Right = x + EditWidth->value();
-    item.Bottom = y + EditHeight->value();
-    item.Name = ThroughCp932(EditWindowName->text());
+    const auto kept = [](int value, int shown, qint64 old) {
+        return value == shown ? old : qint64(value);
+    };
+    const qint64 width = kept(EditWidth->value(), shown_.Width, qint64(item.Right) - item.Left);
+    const qint64 height = kept(EditHeight->value(), shown_.Height, qint64(item.Bottom) - item.Top);
+    const qint32 left = qint32(kept(EditX->value(), shown_.X, item.Left));
+    const qint32 top = qint32(kept(EditY->value(), shown_.Y, item.Top));
+    item.Left = left;
+    item.Top = top;
+    item.Right = HoldIn32(left + width);
+    item.Bottom = HoldIn32(top + height);
+    if (EditWindowName->text() != shown_.Name)
+        item.Name = ThroughCp932(EditWindowName->text());
 }

@@ -21,8 +21,11 @@ public:
     // Fills the fields from a definition: height, width, Y, X, then the name
     // as it reads after the CP932 round trip.
     void Fill(const TWindowItem& item);
-    // Writes the fields into a definition: left = X, top = Y, right = X + width,
-    // bottom = Y + height, and the name exactly as typed (through CP932).
+    // Writes the fields into the definition the dialog was filled from:
+    // left = X, top = Y, right = left + width, bottom = top + height, and the
+    // name exactly as typed (through CP932). A field that still shows what
+    // Fill put there leaves that value of the definition as it was, so a
+    // window beyond a field's range keeps its place, size or name.
     void ApplyTo(TWindowItem& item) const;
 
     QGroupBox* GroupBox3 = nullptr; // "基本"
@@ -39,4 +42,13 @@ public:
 private:
     void CreateControls();
     void SetTabOrder();
+
+    // What Fill put into the fields.
+    struct Shown {
+        int Width = 0;
+        int Height = 0;
+        int X = 0;
+        int Y = 0;
+        QString Name;
+    } shown_;
 };

@@ -9,8 +9,7 @@
 
 namespace volmar {
 
-// The current project: its file and the path the status bar shows for it
-// (which Save As leaves as it was, so the two may differ).
+// The current project: its file and the path the status bar shows for it.
 struct ProjectName {
     QString FileName;
     QString StatusText;

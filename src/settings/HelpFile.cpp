@@ -10,7 +10,7 @@ namespace {
 const QString kHelpFileName = QStringLiteral("VOLMAR.html");
 
 QString InstalledHelpFilePath(const QString& programFolder) {
-    return QDir::cleanPath(programFolder + QStringLiteral("/../share/volmar/") + kHelpFileName);
+    return QDir::cleanPath(programFolder + QStringLiteral("/../share/doc/volmar/") + kHelpFileName);
 }
 
 } // namespace

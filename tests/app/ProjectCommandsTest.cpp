@@ -10,6 +10,8 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QToolBar>
 
 namespace volmar::test {
 namespace {
@@ -42,7 +44,7 @@ TEST_F(ProjectCommands, SavingAnEmptyDocumentWritesZeroBytesAndNamesTheFile) {
     ASSERT_TRUE(QFile::exists(Path("empty.rsform")));
     EXPECT_EQ(QFileInfo(Path("empty.rsform")).size(), 0);
     EXPECT_EQ(form->currentFileName(), Path("empty.rsform"));
-    EXPECT_EQ(StatusText(), "");
+    EXPECT_EQ(StatusText(), QDir::toNativeSeparators(Path("empty.rsform")));
     form->UpdateActions();
     EXPECT_TRUE(form->aacSaveAsProject->isEnabled());
 }
@@ -91,20 +93,22 @@ TEST_F(ProjectCommands, SaveWritesToTheCurrentFileWithoutAskingWhileItExists) {
     EXPECT_EQ(form->currentFileName(), Path("b.rsform"));
 }
 
-TEST_F(ProjectCommands, SaveAsNamesTheNewFileButLeavesTheStatusBar) {
+// The status bar shows the file that Ctrl+S now writes.
+TEST_F(ProjectCommands, SaveAsNamesTheNewFileInTheStatusBar) {
     Write(Path("a.rsform"), "[0]\r\nName=w\r\n");
     dialogs.openPaths.push_back(Path("a.rsform"));
     Trigger(form->aacOpenProject);
-    const QString status = StatusText();
     dialogs.savePaths.push_back(Path("b.rsform"));
-    Trigger(form->aacSaveAsProject);
+    form->UpdateActions();
+    QTest::mouseClick(form->MainToolBar->widgetForAction(form->aacSaveAsProject), Qt::LeftButton);
     EXPECT_EQ(form->currentFileName(), Path("b.rsform"));
-    EXPECT_EQ(StatusText(), status);
+    EXPECT_EQ(StatusText(), QDir::toNativeSeparators(Path("b.rsform")));
     EXPECT_EQ(Contents(Path("b.rsform")), "[0]\r\nName=w\r\nX=0\r\nY=0\r\nR=0\r\nB=0\r\n\r\n");
 
     dialogs.savePaths.push_back(std::nullopt);
     Trigger(form->aacSaveAsProject);
     EXPECT_EQ(form->currentFileName(), Path("b.rsform"));
+    EXPECT_EQ(StatusText(), QDir::toNativeSeparators(Path("b.rsform")));
 }
 
 TEST_F(ProjectCommands, NewAsksEveryTimeAndClearsOnlyOnOk) {

@@ -104,6 +104,8 @@ TEST_F(RecentProjects, AProjectThatIsGoneIsReportedAndLeavesTheList) {
     const QString gone = Project("gone.rsform");
     OpenByDialog(kept);
     OpenByDialog(gone);
+    // The submenu holds no hidden entries for assistive technology to read.
+    EXPECT_EQ(form->MenuRecentFiles->actions(), Shown());
     ASSERT_TRUE(QFile::remove(gone));
     Add("work in hand", 0, 0, 40, 40);
 
@@ -113,6 +115,7 @@ TEST_F(RecentProjects, AProjectThatIsGoneIsReportedAndLeavesTheList) {
         dialogs.errors[0].startsWith(QStringLiteral("ファイル \"%1\" は開けません。").arg(gone)));
     EXPECT_EQ(form->recentFiles(), QStringList{kept});
     EXPECT_EQ(ToolTips(), QStringList{kept});
+    EXPECT_EQ(form->MenuRecentFiles->actions().size(), 1);
     EXPECT_EQ(Names(), (QStringList{"gone.rsform", "work in hand"}));
     EXPECT_TRUE(SettingsFile().contains("File0=" + kept.toLatin1()));
     EXPECT_FALSE(SettingsFile().contains("gone"));

@@ -79,18 +79,25 @@ TEST_F(PropertyCommand, ConfirmingWritesTheFieldsAndSetsTheFrameFiveTaller) {
     EXPECT_EQ(form->WindowSelector->currentText(), "renamed");
 }
 
-TEST_F(PropertyCommand, ConfirmingUnchangedHoldsValuesWithinTheFields) {
-    TWindowItem* w = Add("wide", -40, -10, 1500, 1200);
-    Select({w});
-    Shown shown;
-    AnswerProperty(dialogs, shown, nullptr, true);
-    Trigger(form->aacSelectProperty);
-    EXPECT_EQ(shown.x, 0);
-    EXPECT_EQ(shown.y, 0);
-    EXPECT_EQ(shown.width, 1000);
-    EXPECT_EQ(shown.height, 1000);
-    EXPECT_EQ(Document(), (std::vector<Edges>{{"wide", 0, 0, 1000, 1000}}));
-    EXPECT_EQ(form->frames()[0]->Height(), 1005);
+// A field confirmed as it was shown leaves that value of the window alone,
+// even one the field cannot hold; a changed field sets its value.
+TEST_F(PropertyCommand, ConfirmingKeepsWhatNoFieldChanged) {
+    const QString snowman = QStringLiteral("雪\u2603"); // shown as "雪?"
+    const std::vector<std::tuple<Edges, int, Edges>> cases = {
+        // before, X typed (-1: none), after
+        {{"wide", -40, -10, 1500, 1200}, -1, {"wide", -40, -10, 1500, 1200}},
+        {{"far", -2147483647 - 1, 481, 2147483647, 1482}, 1, {"far", 1, 481, 2147483647, 1482}},
+        {{snowman, 1, 2, 3, 4}, -1, {snowman, 1, 2, 3, 4}}};
+    for (const auto& [before, x, after] : cases) {
+        Select({Add(before.name, before.left, before.top, before.right, before.bottom)});
+        Shown shown;
+        AnswerProperty(
+            dialogs, shown,
+            [v = x](TPropertyForm& f) { f.EditX->setValue(v < 0 ? f.EditX->value() : v); }, true);
+        Trigger(form->aacSelectProperty);
+        EXPECT_EQ(Document(), std::vector<Edges>{after});
+        Trigger(form->aacDelete);
+    }
 }
 
 TEST_F(PropertyCommand, CancelAfterEditingEveryFieldChangesNothing) {

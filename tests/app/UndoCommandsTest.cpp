@@ -50,6 +50,9 @@ TEST_F(UndoCommandsTest, AFrameDragIsOneStepAndUndoWaitsWhileItLasts) {
     EXPECT_EQ(Edges(a), (Edges4{100, 50, 300, 150}));
     ASSERT_EQ(FrameCount(), 1u);
     EXPECT_EQ(form->frames()[0]->Left(), 100);
+    QCoreApplication::processEvents(); // the rulers follow with no pointer move
+    EXPECT_EQ(form->rulerXPaint->Buffer().pixel(100, 5), qRgb(255, 0, 0));
+    EXPECT_NE(form->rulerXPaint->Buffer().pixel(140, 5), qRgb(255, 0, 0));
     EXPECT_EQ(RedoCaption(), QStringLiteral("やり直し(&R) 移動"));
     EXPECT_EQ(UndoCaption(), QStringLiteral("元に戻す(&U)"));
     Redo();

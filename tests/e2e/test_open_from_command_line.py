@@ -57,3 +57,22 @@ class CommandLineWithoutDisplay(unittest.TestCase):
         result = self.run_volmar("--bogus")
         self.assertEqual((result.returncode, result.stdout), (2, ""))
         self.assertIn("Unknown option 'bogus'.\n\nUsage: volmar", result.stderr)
+
+    def test_the_editor_names_what_is_missing_in_one_line_and_ends_with_1(self):
+        result = self.run_volmar()
+        self.assertEqual((result.returncode, result.stdout), (1, ""))
+        self.assertRegex(result.stderr, r"\Avolmar: no display \(DISPLAY and WAYLAND_DISPLAY "
+                                        r"are unset\); [^\n]*xvfb-run -a \S*volmar [^\n]*\n\Z")
+
+    def test_the_cli_without_a_session_prints_only_its_version_and_output(self):
+        drop = ("DISPLAY", "WAYLAND_DISPLAY", "XDG_RUNTIME_DIR", "QT_QPA_PLATFORM")
+        env = {k: v for k, v in os.environ.items() if k not in drop}
+        cli = os.path.join(os.path.dirname(context.executable), "volmar-cli")
+        sample = os.path.join(os.path.dirname(__file__), "..", "..", "docs", "sample.rsform")
+        out = os.path.join(context.work_root, "out.png")
+        for arguments, printed in ((["--version"], r"\Avolmar-cli \d+\.\d+\.\d+\n\Z"),
+                                   (["render", sample, "-o", out], r"\A\Z")):
+            result = subprocess.run([cli, *arguments], env=env, capture_output=True, text=True,
+                                    timeout=60)
+            self.assertEqual((result.returncode, result.stderr), (0, ""))
+            self.assertRegex(result.stdout, printed)

@@ -1,4 +1,6 @@
 #include "render/SkinLoader.h"
+#include "render/Colors.h"
+#include "render/DisplayState.h"
 #include "render/PngFileReader.h"
 #include "render/PngMessages.h"
 #include "render/PngTestSupport.h"
@@ -6,6 +8,8 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+
+#include <cmath>
 
 #include <gtest/gtest.h>
 
@@ -63,8 +67,8 @@ TEST(BuiltInSkin, HasAGradientBackgroundAndARoundedFrameAroundATransparentMiddle
     }
     EXPECT_GT(qBlue(skin.pixel(0, 0)), qBlue(skin.pixel(0, 127)) + 60);
     // Frame: the key pixel and the middle are transparent, so white; the
-    // outer corner pixels lie outside the rounding; the border itself is light
-    // but never white, which the renderer would key out.
+    // outer corner pixels lie outside the rounding; the border itself is never
+    // white, which the renderer would key out.
     EXPECT_EQ(skin.pixel(144, 16), white);
     EXPECT_EQ(skin.pixel(160, 32), white);
     for (const QPoint corner : {QPoint(128, 0), QPoint(191, 0), QPoint(128, 63), QPoint(191, 63)})
@@ -73,9 +77,30 @@ TEST(BuiltInSkin, HasAGradientBackgroundAndARoundedFrameAroundATransparentMiddle
                               QPoint(150, 63), QPoint(191, 20)}) {
         const QRgb p = skin.pixel(edge);
         EXPECT_NE(p, white) << edge.x() << "," << edge.y();
-        EXPECT_GT(qGray(p), 140) << edge.x() << "," << edge.y();
     }
     EXPECT_GT(qGray(skin.pixel(150, 1)), qGray(skin.pixel(150, 62))) << "lit from the top";
+}
+
+// Every border pixel (all the renderer does not key out) keeps a contrast
+// ratio of at least 3:1 with the default frame colours drawn over it.
+TEST(BuiltInSkin, DefaultFrameColoursStandOutFromEveryBorderPixel) {
+    const auto luminance = [](QRgb c) { // sRGB relative luminance, plus 0.05
+        const auto lin = [](int v) {
+            return v <= 10 ? v / 3294.6 : std::pow((v / 255.0 + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * lin(qRed(c)) + 0.7152 * lin(qGreen(c)) + 0.0722 * lin(qBlue(c)) + 0.05;
+    };
+    const QImage skin = volmar::LoadBuiltInSkin();
+    const volmar::EditorDisplayState defaults;
+    for (int y = 0; y < 64; ++y)
+        for (int x = 128; x < 192; ++x)
+            for (const quint32 frame : {defaults.HandleColor, defaults.MultiSelectColor}) {
+                const double a = luminance(skin.pixel(x, y));
+                const double b = luminance(volmar::RgbFromBgr(frame));
+                if (skin.pixel(x, y) != skin.pixel(144, 16)) {
+                    ASSERT_GE(std::max(a, b) / std::min(a, b), 3.0) << x << "," << y;
+                }
+            }
 }
 
 TEST(BuiltInSkin, MissingResourceHasItsMessage) {

@@ -51,7 +51,7 @@ TEST(Help, CommandIsEnabledExactlyWhileTheFileExists) {
 TEST(Help, AnInstalledFileInShareServesWhileNoneLiesBesideTheExecutable) {
     QTemporaryDir prefix;
     const QString bin = prefix.filePath(QStringLiteral("bin"));
-    const QString share = prefix.filePath(QStringLiteral("share/volmar"));
+    const QString share = prefix.filePath(QStringLiteral("share/doc/volmar"));
     ASSERT_TRUE(QDir().mkpath(bin));
     ASSERT_TRUE(QDir().mkpath(share));
     const QString installed = share + QStringLiteral("/VOLMAR.html");

@@ -1,0 +1,44 @@
+#include "app/DisplayCheck.h"
+
+#include <QByteArrayList>
+#include <QFileInfo>
+#include <QtGlobal>
+
+namespace volmar {
+
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+
+namespace {
+
+// QT_QPA_PLATFORM holds platform names separated by ";", each perhaps with
+// ":options"; Qt tries them in turn.
+bool NamesPlatformWithoutDisplay(const QByteArray& platforms) {
+    static const QByteArrayList kWithoutDisplay = {"offscreen", "minimal", "minimalegl",  "vnc",
+                                                   "eglfs",     "linuxfb", "vkkhrdisplay"};
+    for (const QByteArray& platform : platforms.split(';'))
+        if (kWithoutDisplay.contains(platform.left(platform.indexOf(':')).trimmed()))
+            return true;
+    return false;
+}
+
+} // namespace
+
+QString MissingDisplayText(const QString& program) {
+    if (!qEnvironmentVariableIsEmpty("DISPLAY") ||
+        !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+        NamesPlatformWithoutDisplay(qgetenv("QT_QPA_PLATFORM")))
+        return {};
+    return QStringLiteral("%1: no display (DISPLAY and WAYLAND_DISPLAY are unset); run it on a "
+                          "virtual X server: xvfb-run -a %2 (the package xvfb installs xvfb-run)\n")
+        .arg(QFileInfo(program).fileName(), program);
+}
+
+#else
+
+QString MissingDisplayText(const QString&) {
+    return {};
+}
+
+#endif
+
+} // namespace volmar
