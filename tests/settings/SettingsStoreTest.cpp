@@ -22,7 +22,9 @@ namespace setting = volmar::setting;
 TEST(SettingsFolder, IsKestrelVolmarInTheConfigFolderAndIsCreatedEveryTime) {
     QTemporaryDir home;
     const QByteArray oldHome = qgetenv("HOME");
+    const QByteArray oldAppData = qgetenv("APPDATA"); // Windows' user configuration folder
     qputenv("HOME", home.path().toLocal8Bit());
+    qputenv("APPDATA", home.path().toLocal8Bit());
     const QString folder = volmar::SettingsFolder();
     EXPECT_TRUE(folder.startsWith(home.path())) << folder.toStdString();
     EXPECT_TRUE(folder.endsWith(QStringLiteral("/kestrel/volmar")));
@@ -31,6 +33,7 @@ TEST(SettingsFolder, IsKestrelVolmarInTheConfigFolderAndIsCreatedEveryTime) {
     EXPECT_EQ(volmar::SettingsFilePath(), folder + QStringLiteral("/setting.ini"));
     EXPECT_TRUE(QDir(folder).exists());
     qputenv("HOME", oldHome);
+    qputenv("APPDATA", oldAppData);
 }
 
 TEST(SettingsStore, MissingFileReadsEveryDefault) {
