@@ -3,7 +3,8 @@
 ; files (.rsform) opening in volmar.exe with their own icon. /S installs
 ; silently. makensis gets VERSION, SOURCE (the unpacked folder), OUTFILE,
 ; APP_ICON and PROJECT_ICON on its command line.
-Unicode true
+; A 64-bit installer, like the program it installs.
+Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
 

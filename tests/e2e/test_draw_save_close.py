@@ -12,8 +12,9 @@ MENU = Window("menu", 20, 20, 220, 140)
 HELP = Window("help", 300, 300, 620, 460)
 NUDGE = (3, 2)
 # "ルーラーの表示", counted up from the top of the Edit menu (it wraps to the
-# last entry): 整列, Zオーダー, ウインドウスキンの切り替え, ルーラーの表示.
-RULER_ENTRY = 4
+# last entry): 整列, Zオーダー, 背景画像の切り替え, ウインドウスキンの切り替え,
+# ルーラーの表示 (背景画像を外す is disabled without a picture and skipped).
+RULER_ENTRY = 5
 
 
 def saved_document():

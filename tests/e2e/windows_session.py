@@ -78,12 +78,12 @@ class CommandLine(unittest.TestCase):
         linux_env = dict(os.environ, FONTCONFIG_FILE=config, QT_QPA_PLATFORM="offscreen")
         wine_env = dict(os.environ, QT_QPA_FONTDIR=windows_path(fonts))
         cli = os.path.join(ARGS.folder, "volmar-cli.exe")
-        for command in (["list"], ["format"], ["codegen"], ["check"], ["render", "-o"]):
-            with self.subTest(command=command[0]):
-                linux_args, wine_args = [*command, path], [*command, windows_path(path)]
-                if command[0] == "render":
-                    linux_args.append(os.path.join(WORK, "linux.png"))
-                    wine_args.append(windows_path(os.path.join(WORK, "windows.png")))
+        for command in ("list", "format", "codegen", "check", "render"):
+            with self.subTest(command=command):
+                linux_args, wine_args = [command, path], [command, windows_path(path)]
+                if command == "render":
+                    linux_args += ["-o", os.path.join(WORK, "linux.png")]
+                    wine_args += ["-o", windows_path(os.path.join(WORK, "windows.png"))]
                 on_linux = subprocess.run([ARGS.linux_cli, *linux_args], capture_output=True,
                                           env=linux_env, timeout=120)
                 on_windows = wine(cli, *wine_args, capture_output=True, env=wine_env)
