@@ -40,7 +40,7 @@ class TemporaryFile {
 public:
     explicit TemporaryFile(const QString& target)
         : path_(target + QStringLiteral(".%1.tmp").arg(QRandomGenerator::system()->generate(), 8,
-                                                        16, QLatin1Char('0'))),
+                                                       16, QLatin1Char('0'))),
           handle_(CreateFileW(Native(path_).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                               FILE_ATTRIBUTE_NORMAL | FILE_FLAG_WRITE_THROUGH, nullptr)) {}
     ~TemporaryFile() {
@@ -59,7 +59,8 @@ public:
         while (written < bytes.size()) {
             const DWORD chunk = DWORD(qMin<qint64>(bytes.size() - written, 1 << 30));
             DWORD done = 0;
-            if (!WriteFile(handle_, bytes.constData() + written, chunk, &done, nullptr) || done == 0)
+            if (!WriteFile(handle_, bytes.constData() + written, chunk, &done, nullptr) ||
+                done == 0)
                 return false;
             written += done;
         }

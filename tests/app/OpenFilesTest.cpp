@@ -6,6 +6,7 @@
 #include "app/QtTranslations.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QDropEvent>
 #include <QFile>
 #include <QLabel>
@@ -41,19 +42,21 @@ TEST(CommandLine, HelpVersionUsageErrorsAndTheProjectPath) {
         {{"--bogus"}, 2, "Unknown option 'bogus'.\n\nUsage: volmar", ""},
         {{"-platform", "xcb"}, 2, "Unknown option 'platform'.", ""},
         {{"a.rsform", "b.rsform"}, 2, "Usage: volmar", ""},
-        {{"p.rsform"}, {}, "", "/home/u/work/p.rsform"},
-        {{"../other/./p.rsform"}, {}, "", "/home/u/other/p.rsform"},
-        {{"/tmp/p.rsform"}, {}, "", "/tmp/p.rsform"},
-        {{"--", "-odd.rsform"}, {}, "", "/home/u/work/-odd.rsform"},
+        {{"p.rsform"}, {}, "", "home/u/work/p.rsform"},
+        {{"../other/./p.rsform"}, {}, "", "home/u/other/p.rsform"},
+        {{"/tmp/p.rsform"}, {}, "", "tmp/p.rsform"},
+        {{"--", "-odd.rsform"}, {}, "", "home/u/work/-odd.rsform"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        // Paths below the root of the drive the tests run on ("/" or "C:/").
+        const QString root = QDir::rootPath();
         const CommandLine command = ReadCommandLine(
-            QStringList{QStringLiteral("/usr/bin/volmar")} + c.arguments, "/home/u/work");
+            QStringList{QStringLiteral("/usr/bin/volmar")} + c.arguments, root + "home/u/work");
         EXPECT_EQ(command.exitCode, c.exitCode);
         EXPECT_TRUE(command.text.contains(QString::fromUtf8(c.textHolds)))
             << command.text.toStdString();
-        EXPECT_EQ(command.file, QString::fromUtf8(c.file));
+        EXPECT_EQ(command.file, *c.file ? root + QString::fromUtf8(c.file) : QString());
     }
 }
 
@@ -114,8 +117,9 @@ TEST_F(OpenFromOutside, MissingCommandLineProjectIsReportedAndLeavesAnEmptyDocum
     const CommandLine command = ReadCommandLine({"volmar", "gone.rsform"}, dir.path());
     form->runGuarded([&] { form->OpenProject(command.file); });
     ASSERT_EQ(dialogs.errors.size(), 1);
-    EXPECT_TRUE(dialogs.errors[0].startsWith(
-        QStringLiteral("ファイル \"%1\" は開けません。").arg(Path("gone.rsform"))))
+    EXPECT_TRUE(
+        dialogs.errors[0].startsWith(QStringLiteral("ファイル \"%1\" は開けません。")
+                                         .arg(QDir::toNativeSeparators(Path("gone.rsform")))))
         << dialogs.errors[0].toStdString();
     EXPECT_TRUE(form->document().IsEmpty());
     EXPECT_EQ(form->currentFileName(), "");
