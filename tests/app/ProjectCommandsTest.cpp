@@ -2,7 +2,7 @@
 
 #include "document/VolmarError.h"
 #include "support/FileSizeLimit.h"
-#include "support/SpecialFiles.h"
+#include "support/FileKinds.h"
 
 #include <QAction>
 #include <QDir>

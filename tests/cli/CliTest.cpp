@@ -11,7 +11,7 @@
 
 #include <gtest/gtest.h>
 
-#include "support/SpecialFiles.h"
+#include "support/FileKinds.h"
 
 #include <functional>
 

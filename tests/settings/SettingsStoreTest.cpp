@@ -7,7 +7,7 @@
 #include "settings/SettingsApply.h"
 #include "settings/SettingsFolder.h"
 #include "support/FileSizeLimit.h"
-#include "support/SpecialFiles.h"
+#include "support/FileKinds.h"
 
 #include <QDir>
 #include <QRandomGenerator>
