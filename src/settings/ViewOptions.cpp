@@ -1,35 +1,23 @@
 #include "settings/ViewOptions.h"
 
-#include "document/BoundedRead.h"
 #include "document/Cp932.h"
 #include "document/FileReplace.h"
-#include "document/IniStore.h"
-
-#include <QFile>
+#include "settings/EditorSection.h"
 
 namespace volmar {
 
 namespace {
 
-constexpr QByteArrayView kSection = "Editor";
+constexpr QByteArrayView kSection = kEditorSection;
 constexpr QByteArrayView kSnapToWindows = "SnapToWindows";
 constexpr QByteArrayView kShowContents = "ShowContentsArea";
 constexpr QByteArrayView kShowWindowNames = "ShowWindowNames";
 constexpr QByteArrayView kBackgroundPath = "BackgroundPath";
 
-// The whole file, as the settings store reads it: a missing or unreadable
-// file reads as empty.
-IniStore LoadIni(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return IniStore();
-    return IniStore::Read(ReadAtMost(file));
-}
-
 } // namespace
 
 ViewOptions ReadViewOptions(const QString& settingsPath) {
-    const IniStore ini = LoadIni(settingsPath);
+    const IniStore ini = LoadSettingsIni(settingsPath);
     const ViewOptions defaults;
     ViewOptions options;
     options.SnapToWindows = ini.ReadBool(kSection, kSnapToWindows, defaults.SnapToWindows);
@@ -42,7 +30,7 @@ ViewOptions ReadViewOptions(const QString& settingsPath) {
 // A key that holds its default and is not in the file yet stays out, so a
 // user who never turns an option on finds the file as it always was.
 void SaveViewOptions(const QString& settingsPath, const ViewOptions& options) {
-    IniStore ini = LoadIni(settingsPath);
+    IniStore ini = LoadSettingsIni(settingsPath);
     const ViewOptions defaults;
     bool changed = false;
     const auto write = [&](QByteArrayView key, const QByteArray& value, bool isDefault) {
