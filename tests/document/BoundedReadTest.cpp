@@ -22,7 +22,8 @@ public:
 protected:
     qint64 readData(char* data, qint64 most) override {
         const qint64 n = std::min(most, qint64(bytes_.size() - at_));
-        std::memcpy(data, bytes_.constData() + at_, size_t(n));
+        if (n > 0)
+            std::memcpy(data, bytes_.constData() + at_, size_t(n));
         at_ += qsizetype(n);
         return n;
     }
