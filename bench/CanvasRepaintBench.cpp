@@ -1,3 +1,4 @@
+#include "document/CanvasSize.h"
 #include "render/CanvasPainter.h"
 #include "render/Fonts.h"
 #include "render/SkinLoader.h"
@@ -14,7 +15,8 @@ void RepaintRepeatedly(benchmark::State& state, const volmar::DesignDocument& do
     const QImage skin = volmar::LoadBuiltInSkin();
     const QFont font = volmar::WindowLabelFont();
     const volmar::EditorDisplayState display;
-    QImage canvas(volmar::kCanvasWidth, volmar::kCanvasHeight, QImage::Format_RGB32);
+    QImage canvas(volmar::kDefaultCanvas.Width, volmar::kDefaultCanvas.Height,
+                  QImage::Format_RGB32);
     for (auto _ : state) {
         volmar::PaintCanvas(canvas, display, skin, doc, font);
         benchmark::DoNotOptimize(canvas.constBits());

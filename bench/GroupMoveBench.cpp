@@ -1,4 +1,5 @@
 #include "canvas/QxGrabSize.h"
+#include "document/CanvasSize.h"
 #include "render/CanvasPainter.h"
 #include "render/Fonts.h"
 
@@ -22,10 +23,10 @@ class StandInCanvas : public QWidget {
 public:
     StandInCanvas(QWidget* parent, const volmar::DesignDocument& document)
         : QWidget(parent), document_(document),
-          image_(volmar::kCanvasWidth, volmar::kCanvasHeight, QImage::Format_RGB32),
+          image_(volmar::kDefaultCanvas.Width, volmar::kDefaultCanvas.Height, QImage::Format_RGB32),
           skin_(192, 128, QImage::Format_RGB32), font_(volmar::WindowLabelFont()) {
         skin_.fill(qRgb(128, 0, 128));
-        setGeometry(0, 0, volmar::kCanvasWidth, volmar::kCanvasHeight);
+        setGeometry(0, 0, volmar::kDefaultCanvas.Width, volmar::kDefaultCanvas.Height);
         setAttribute(Qt::WA_OpaquePaintEvent);
     }
     int paints = 0;

@@ -1,5 +1,6 @@
 #include "app/MainForm.h"
 #include "canvas/QxGrabSize.h"
+#include "document/CanvasSize.h"
 #include "render/CanvasPainter.h"
 #include "render/Fonts.h"
 #include "render/SkinLoader.h"
@@ -59,11 +60,13 @@ void BM_CanvasRepaintBackground(benchmark::State& state) {
     const volmar::DesignDocument doc = volmar::bench::SpreadWindows(10);
     const QImage skin = volmar::LoadBuiltInSkin();
     const QFont font = volmar::WindowLabelFont();
-    QImage picture(volmar::kCanvasWidth, volmar::kCanvasHeight, QImage::Format_RGB32);
+    QImage picture(volmar::kDefaultCanvas.Width, volmar::kDefaultCanvas.Height,
+                   QImage::Format_RGB32);
     picture.fill(qRgb(30, 60, 90));
     if (state.range(0) == 0)
         picture = QImage();
-    QImage canvas(volmar::kCanvasWidth, volmar::kCanvasHeight, QImage::Format_RGB32);
+    QImage canvas(volmar::kDefaultCanvas.Width, volmar::kDefaultCanvas.Height,
+                  QImage::Format_RGB32);
     for (auto _ : state) {
         volmar::PaintCanvas(canvas, volmar::EditorDisplayState{}, skin, doc, font, QRect(),
                             picture);

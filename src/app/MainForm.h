@@ -1,6 +1,5 @@
 #pragma once
 
-#include "canvas/CanvasDrag.h"
 #include "document/CanvasRect.h"
 #include "document/DesignDocument.h"
 #include "document/GuideSnap.h"
@@ -8,6 +7,7 @@
 #include "edit/ReplaceDocumentStep.h"
 #include "render/BackgroundPicture.h"
 #include "render/DisplayState.h"
+#include "render/ViewTransform.h"
 
 #include <QImage>
 #include <QMainWindow>
@@ -34,18 +34,22 @@ class QScrollArea;
 class QStatusBar;
 class QToolBar;
 class QToolButton;
+class QWheelEvent;
 class THintFormWnd;
 class TQxGrabSize;
 
 namespace volmar {
 class ApplicationEvents;
+class BandTool;
 class CodeStyleMenu;
+class FrameDragTool;
 class Dialogs;
 class EditStep;
 class FrameOverlay;
 class FramePool;
 class InputWatch;
 class RubberBand;
+class ZoomMenu;
 enum class ArrangeCommand;
 enum class GrabDragStep;
 class PaintBox;
@@ -210,7 +214,7 @@ public:
     void MoveSelectedBy(qint32 dx, qint32 dy);
     void ResizeSelectedBy(qint32 dw, qint32 dh);
     // A drag that began on empty canvas is under way.
-    bool isDragging() const { return drag_.IsDragging(); }
+    bool isDragging() const;
 
     // ---- View state setters (they also update the live frames) ---------------
     void setGridSpacingX(qint32 spacing); // values below 1 are refused
@@ -232,6 +236,10 @@ public:
     bool rulersVisible() const;
     // Shows or hides the horizontal ruler and gives the vertical one the same state.
     void setRulersVisible(bool visible);
+    // Shows each canvas pixel as factor by factor screen pixels, 1 to 3.
+    void setZoom(int factor);
+    // Between the canvas and the screen pixels of WindowEditor.
+    volmar::ViewTransform Transform() const { return volmar::ViewTransform{view_.Zoom}; }
 
     // Replaces the skin image. The old skin is released first, so a failed
     // load (raised as volmar::VolmarError) leaves no skin in force.
@@ -323,6 +331,7 @@ protected:
 
     // ---- Painting and pointer handlers -------------------------------------------
     void WindowEditorPaint(QImage& buffer, const QRect& clip);
+    void PaintCanvasImage(QImage& image, const QRect& clip);
     void rulerXPaintPaint(QImage& buffer, const QRect& clip);
     void rulerYPaintPaint(QImage& buffer, const QRect& clip);
     void rulerXPaintMouseMove(QMouseEvent* event);
@@ -363,6 +372,10 @@ private:
     void BuildPopupMenu();
     void BuildRecentMenu(QMenu* file);
     void BuildCodeStyleMenu(QMenu* tools);
+    void BuildZoomMenu(QMenu* tools);
+    bool ZoomByWheel(const QWheelEvent* event);
+    // Sizes the rulers, the canvas and the panels around them to the canvas at the zoom.
+    void LayOutCanvas();
     void LoadRecentFiles();
     void RebuildRecentMenu();
     // Puts path first in the recent-projects list and stores the list.
@@ -376,19 +389,16 @@ private:
     void DeleteSelected(QStringView name);
     // Pushes a step that changes the document; none for a null step.
     void PushStep(std::unique_ptr<volmar::EditStep> step);
-    // After undo or redo: the frames, the selector and the canvas follow.
-    void AfterHistoryStep();
-    bool FramesStandForSelection() const;
-    bool SelectorListsDocument() const;
+    // The one answer to the document's notices: the frames, the selector and
+    // the rulers follow, and the canvas repaints where it shows the change.
+    void DocumentChanged(const volmar::DocumentChanges& changes);
+    // Puts every frame back onto the edges of its window.
+    void PlaceFrames();
     void ReplaceDocument(volmar::DesignDocument::Items items, volmar::ProjectName project,
                          QStringView name);
     // A frame drag: the edges of the selected windows at the press, and the
     // step made of their changes at the release.
     std::vector<volmar::BoundsChange> SelectedFrameBounds() const;
-    void BeginFrameDrag();
-    void FlushFrameDrag();
-    void RebaseFrameDrag();
-    void FinishFrameDrag();
     std::vector<volmar::BoundsChange> BeginNudge();
     void FinishNudge(std::vector<volmar::BoundsChange> changes);
     TQxGrabSize* CreateFrame(TWindowItem* item);
@@ -406,18 +416,11 @@ private:
     void WireCanvasInteraction();
     void WireUndoHistory();
     void SelectOnPress(TWindowItem* hit, bool addToSelection);
-    void FinishCanvasDrag(volmar::CanvasPoint corner);
+    void FinishCanvasDrag(const volmar::CanvasRect& band);
     void ApplyKeyNudge(const QKeyEvent* event);
     void RepaintAfterNudge();
     void SwitchSelectionTo(TWindowItem* hit, TWindowItem* cur);
-    // Snapping to other windows (MainFormGuides.cpp): the guides are gathered
-    // at the press, the band's corners and the frames' steps snap to them,
-    // and the release ends it all.
-    void CollectGuides(bool leaveOutSelected);
-    void BeginFrameGuides(TQxGrabSize* held);
-    volmar::CanvasPoint BeginBand(volmar::CanvasPoint p);
-    volmar::CanvasPoint BandCorner(volmar::CanvasPoint p);
-    void EndGuides();
+    // The lines of the guides that hold in the drag under way.
     void ShowGuideLines(const volmar::GuideLines& lines);
 
     volmar::Dialogs& dialogs_;
@@ -425,8 +428,6 @@ private:
     volmar::DesignDocument document_;
     volmar::ProjectAccess project_;
     QUndoStack undoStack_; // after document_: its steps refer to the definitions
-    // The selected windows' edges at the press on a frame; empty between drags.
-    std::vector<volmar::BoundsChange> dragBaseline_;
     // Keyboard nudges merge while this stays the same; other input bumps it.
     quint64 nudgeChain_ = 0;
     volmar::InputWatch* inputWatch_ = nullptr;
@@ -435,23 +436,22 @@ private:
     QString currentFileName_;
     QStringList recentFiles_;
     volmar::CodeStyleMenu* codeStyleMenu_ = nullptr; // "コードの形式" in the tool menu
+    volmar::ZoomMenu* zoomMenu_ = nullptr;           // "ズーム" in the tool menu
+    QImage zoomedCanvas_;                            // the canvas at 1:1 while it is shown zoomed
     QList<QAction*> recentEntries_; // in the submenu only while they name a project
     std::vector<TQxGrabSize*> frames_;
     std::function<QPoint()> pointerSource_;
-    volmar::CanvasDrag drag_;
+    // The drags on the canvas: a band on empty canvas, and of the frames.
+    std::unique_ptr<volmar::BandTool> bandTool_;
+    std::unique_ptr<volmar::FrameDragTool> frameTool_;
     volmar::RubberBand* rubberBand_ = nullptr;
     volmar::FrameOverlay* frameOverlay_ = nullptr;
     // Goes before the canvas panel that owns the frames it keeps.
     std::unique_ptr<volmar::FramePool> framePool_;
     volmar::ApplicationEvents* applicationEvents_ = nullptr;
-    // The guides of the drag under way (none without snapping to windows),
-    // what a frame drag moves, and the lines shown.
-    std::optional<volmar::GuideTargets> guideTargets_;
-    volmar::DragGroup guideGroup_;
-    volmar::GuideLines bandStartLines_;
-    volmar::GuideLines guideLines_;
-    // The screen position of the last pointer press or move on a frame.
-    QPoint framePointer_;
+    volmar::GuideLines guideLines_; // shown over the canvas
+    // While set, a change of the selection leaves the selector as it shows.
+    bool selectorHeld_ = false;
     // The window the user selected last by a press or the selector; only
     // compared, never followed, until the document confirms it still holds it.
     const TWindowItem* arrangeReference_ = nullptr;

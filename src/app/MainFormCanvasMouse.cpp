@@ -3,6 +3,7 @@
 #include "app/MainForm.h"
 #include "app/PaintBox.h"
 
+#include "canvas/BandTool.h"
 #include "canvas/RubberBand.h"
 #include "document/CanvasGeometry.h"
 #include "document/HintText.h"
@@ -13,11 +14,11 @@
 
 namespace {
 
-// The canvas pixel under the pointer; the canvas keeps delivering while a
+// The screen pixel under the pointer; the canvas keeps delivering while a
 // button is held, so the point may lie outside it.
-volmar::CanvasPoint CanvasPointOf(const QMouseEvent* event) {
+QPoint ScreenPointOf(const QMouseEvent* event) {
     const QPointF p = event->position();
-    return volmar::CanvasPoint{qFloor(p.x()), qFloor(p.y())};
+    return QPoint(qFloor(p.x()), qFloor(p.y()));
 }
 
 QString Coordinate(const char* axis, qint32 value) {
@@ -38,7 +39,7 @@ volmar::CanvasPoint TMainForm::SnapPoint(volmar::CanvasPoint p) const {
 // The right button's context menu follows by the toolkit's own rule.
 void TMainForm::WindowEditorMouseDown(QMouseEvent* event) {
     WindowEditorBackPanel->setFocus(Qt::MouseFocusReason);
-    const volmar::CanvasPoint p = CanvasPointOf(event);
+    const volmar::CanvasPoint p = Transform().ToCanvas(ScreenPointOf(event));
     const Qt::MouseButton button = event->button();
     if (button == Qt::LeftButton || button == Qt::RightButton) {
         if (TWindowItem* hit = DefinitionAt(p.X, p.Y)) {
@@ -48,55 +49,45 @@ void TMainForm::WindowEditorMouseDown(QMouseEvent* event) {
     }
     if (button != Qt::LeftButton)
         return;
-    drag_.Begin(BeginBand(p));
+    bandTool_->Press(p, CheckWindowMode->isChecked());
 }
 
 void TMainForm::SelectOnPress(TWindowItem* hit, bool addToSelection) {
+    arrangeReference_ = hit;
+    volmar::ChangeNotifier::Batch batch(document_.Notices());
     if (!addToSelection)
         SetAllSelected(false);
-    hit->Selected = true;
-    arrangeReference_ = hit;
-    RebuildFrames();
-    RebuildWindowSelector();
+    document_.SetSelected(hit, true);
 }
 
 void TMainForm::WindowEditorMouseMove(QMouseEvent* event) {
-    const volmar::CanvasPoint p = CanvasPointOf(event);
+    const volmar::CanvasPoint p = Transform().ToCanvas(ScreenPointOf(event));
     invalidateRulers();
     setStatusText(1, Coordinate("X:", p.X));
     setStatusText(2, Coordinate("Y:", p.Y));
-    if (!drag_.IsDragging())
+    if (!bandTool_->IsDragging())
         return;
-    drag_.MoveTo(BandCorner(p));
-    rubberBand_->ShowBand(volmar::NormalizeRect(drag_.Band()));
+    bandTool_->Move(p);
+    rubberBand_->ShowBand(volmar::NormalizeRect(bandTool_->Band()));
     if (CheckWindowMode->isChecked())
-        ShowCanvasHint(volmar::SizeHintText(drag_.Band()), event->globalPosition().toPoint());
+        ShowCanvasHint(volmar::SizeHintText(bandTool_->Band()), event->globalPosition().toPoint());
 }
 
 void TMainForm::WindowEditorMouseUp(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton)
         return;
     HideCanvasHint();
-    if (drag_.IsDragging()) {
-        const volmar::CanvasPoint corner = BandCorner(CanvasPointOf(event));
-        EndGuides();
-        FinishCanvasDrag(corner);
-    }
-    SyncWindowSelector();
-    invalidateCanvas();
+    if (bandTool_->IsDragging())
+        FinishCanvasDrag(bandTool_->Release(Transform().ToCanvas(ScreenPointOf(event))));
 }
 
 // The drag ends before the name prompt opens, so that nothing arriving while
 // the prompt is up can finish it a second time. The mode buttons are read now.
-void TMainForm::FinishCanvasDrag(volmar::CanvasPoint corner) {
+void TMainForm::FinishCanvasDrag(const volmar::CanvasRect& band) {
     rubberBand_->HideBand();
-    const volmar::CanvasRect band = drag_.Finish(corner);
     if (CheckSelectMode->isChecked()) {
         arrangeReference_ = nullptr; // the front-most selected window stands in
-        SetAllSelected(false);
-        RebuildFrames();
         SelectInsideRect(band);
-        RebuildFrames();
     }
     if (CheckWindowMode->isChecked())
         AddWindowDefinition(band);

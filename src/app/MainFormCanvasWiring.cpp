@@ -5,6 +5,8 @@
 #include "app/PaintBox.h"
 
 #include "canvas/ApplicationEvents.h"
+#include "canvas/BandTool.h"
+#include "canvas/FrameDragTool.h"
 #include "canvas/FrameOverlay.h"
 #include "canvas/FramePool.h"
 #include "canvas/RubberBand.h"
@@ -16,6 +18,9 @@ void TMainForm::WireCanvasInteraction() {
     rubberBand_ = new volmar::RubberBand(WindowEditor);
     frameOverlay_ = new volmar::FrameOverlay(WindowEditorBackPanel);
     framePool_ = std::make_unique<volmar::FramePool>([this] { return MakeFrame(); });
+    const auto show = [this](const volmar::GuideLines& lines) { ShowGuideLines(lines); };
+    bandTool_ = std::make_unique<volmar::BandTool>(document_, view_, show);
+    frameTool_ = std::make_unique<volmar::FrameDragTool>(document_, view_, undoStack_, show);
 
     WindowEditor->OnMouseDown = [this](QMouseEvent* event) {
         runGuarded([this, event] { WindowEditorMouseDown(event); });

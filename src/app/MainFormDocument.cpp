@@ -26,8 +26,6 @@ void TMainForm::SelectInsideRect(const volmar::CanvasRect& r) {
 void TMainForm::AddWindowDefinition(const volmar::CanvasRect& r) {
     if (!volmar::IsLargeEnoughForWindow(r)) {
         SetAllSelected(false);
-        RebuildFrames();
-        invalidateCanvas();
         return;
     }
     const QString name = dialogs_.AskWindowName(this);
@@ -41,8 +39,6 @@ void TMainForm::AddWindowDefinition(const volmar::CanvasRect& r) {
     const volmar::Selection selection = volmar::SelectedDefinitions(document_);
     PushStep(volmar::ListStep::Appending(document_, volmar::kStepCreate.toString(),
                                          std::move(items), selection, selection));
-    invalidateCanvas();
-    RebuildWindowSelector();
 }
 
 void TMainForm::ClearDocument() {
@@ -50,9 +46,8 @@ void TMainForm::ClearDocument() {
     setStatusText(0, QString());
     // Frames go first: they refer to the definitions.
     RemoveAllFrames();
-    document_.Clear();
     arrangeReference_ = nullptr;
-    RebuildWindowSelector();
+    document_.Clear();
 }
 
 // The z-order commands take the selected definition from its frame, drop
@@ -66,16 +61,12 @@ void TMainForm::ReorderSelected(QStringView name, const std::function<int(int)>&
         return;
     TWindowItem* target = FrameItem(frame);
     SetAllSelected(false);
-    RebuildFrames();
     const int i = document_.IndexOf(target);
     const int j = i < 0 ? i : partner(i);
     if (j != i)
         PushStep(std::make_unique<volmar::ReorderStep>(document_, name.toString(), i, j,
                                                        volmar::Selection{target}));
-    target->Selected = true;
-    RebuildFrames();
-    RebuildWindowSelector();
-    invalidateCanvas();
+    document_.SetSelected(target, true);
 }
 
 void TMainForm::ZOrderStep(bool toFront) {

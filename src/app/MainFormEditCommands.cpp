@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QScopedValueRollback>
 
 void TMainForm::aacCopyExecute() {
     QGuiApplication::clipboard()->setText(volmar::CopiedText(document_));
@@ -35,8 +36,6 @@ void TMainForm::aacPasteExecute() {
     PushStep(volmar::ListStep::Appending(document_, volmar::kStepPaste.toString(), std::move(items),
                                          volmar::SelectedDefinitions(document_), std::move(last)));
     clipboard->setText(pasted.NextClipboardText);
-    invalidateCanvas();
-    RebuildWindowSelector();
     if (WindowSelector->count() > 0) {
         WindowSelector->setCurrentIndex(WindowSelector->count() - 1);
         WindowSelectorChange();
@@ -54,28 +53,27 @@ void TMainForm::aacDeleteExecute() {
 void TMainForm::DeleteSelected(QStringView name) {
     std::vector<int> doomed;
     volmar::Selection selection;
-    for (int i = 0; i < document_.Count(); ++i) {
-        TWindowItem* item = document_.At(i);
-        if (!item->Selected)
-            continue;
-        item->Selected = false;
-        doomed.push_back(i);
-        selection.push_back(item);
+    {
+        volmar::ChangeNotifier::Batch batch(document_.Notices());
+        for (int i = 0; i < document_.Count(); ++i) {
+            TWindowItem* item = document_.At(i);
+            if (!item->Selected)
+                continue;
+            document_.SetSelected(item, false);
+            doomed.push_back(i);
+            selection.push_back(item);
+        }
     }
-    RebuildFrames();
     if (!doomed.empty())
         PushStep(volmar::ListStep::Removing(document_, name.toString(), std::move(doomed),
                                             std::move(selection), {}));
-    RebuildWindowSelector();
-    invalidateCanvas();
 }
 
 // The selector is left as it was; the keyboard moves act on the canvas panel.
 void TMainForm::aacSelectAllExecute() {
     arrangeReference_ = nullptr; // the front-most selected window stands in
+    const QScopedValueRollback<bool> keep(selectorHeld_, true);
     SetAllSelected(false);
-    RebuildFrames();
     SetAllSelected(true);
-    RebuildFrames();
     WindowEditorBackPanel->setFocus();
 }

@@ -4,6 +4,7 @@
 
 #include "canvas/ClickThrough.h"
 #include "canvas/FrameBinding.h"
+#include "canvas/FrameDragTool.h"
 #include "canvas/QxGrabSize.h"
 #include "document/HintText.h"
 
@@ -14,13 +15,14 @@
 // take it from the pointer event the frame is handling, recorded here first.
 void TMainForm::WireFrameEvents(TQxGrabSize* frame) {
     frame->OnMouseDown = [this](TQxGrabSize* sender, QMouseEvent* event) {
-        framePointer_ = event->globalPosition().toPoint();
-        BeginFrameDrag();
+        frameTool_->Pointer = event->globalPosition().toPoint();
+        std::optional<volmar::CanvasPoint> held;
         if (event->button() == Qt::LeftButton)
-            BeginFrameGuides(sender);
+            held = volmar::CanvasPoint{sender->Left(), sender->Top()};
+        frameTool_->Press(SelectedFrameBounds(), held);
     };
     frame->OnMouseMove = [this](TQxGrabSize* sender, QMouseEvent* event) {
-        framePointer_ = event->globalPosition().toPoint();
+        frameTool_->Pointer = event->globalPosition().toPoint();
         FrameMouseMove(sender);
     };
     frame->OnResize = [this](TQxGrabSize* sender) { FrameResize(sender); };
@@ -53,8 +55,7 @@ void TMainForm::FrameResize(TQxGrabSize* frame) {
     if (!item)
         return;
     volmar::CopyFrameBoundsToItem(frame->Bounds(), *item);
-    invalidateCanvas();
-    invalidateRulers();
+    document_.Notify(volmar::DocumentChanges{.LiveBounds = true});
 }
 
 // In a multiple selection every other frame moves along with the dragged one.
@@ -75,10 +76,11 @@ void TMainForm::FrameMultiResize(TQxGrabSize* sender, std::vector<TQxGrabSize*>&
 // front of the selected window, or one the frame's edge or strip covers.
 // The pressed frame may be destroyed here; RebuildFrames lets it die late.
 void TMainForm::FrameCheckUnderItem(TQxGrabSize*, bool& hitUnderItem) {
-    const QPoint p = WindowEditor->mapFromGlobal(framePointer_);
+    const volmar::CanvasPoint p =
+        Transform().ToCanvas(WindowEditor->mapFromGlobal(frameTool_->Pointer));
     TQxGrabSize* selected = FindSelectedFrame();
     TWindowItem* cur = FrameItem(selected);
-    TWindowItem* hit = DefinitionAt(p.x(), p.y());
+    TWindowItem* hit = DefinitionAt(p.X, p.Y);
     const bool overHandle = selected && selected->OverHandle();
     switch (volmar::DecideClickThrough(cur, overHandle, CountSelected(), hit)) {
     case volmar::ClickThrough::FrameTakesPress:
@@ -94,12 +96,11 @@ void TMainForm::FrameCheckUnderItem(TQxGrabSize*, bool& hitUnderItem) {
 }
 
 void TMainForm::SwitchSelectionTo(TWindowItem* hit, TWindowItem* cur) {
-    hit->Selected = true;
     arrangeReference_ = hit;
+    volmar::ChangeNotifier::Batch batch(document_.Notices());
+    document_.SetSelected(hit, true);
     if (cur)
-        cur->Selected = false;
-    RebuildFrames();
-    RebuildWindowSelector();
+        document_.SetSelected(cur, false);
 }
 
 void TMainForm::FrameDblClick(TQxGrabSize*) {
@@ -109,20 +110,20 @@ void TMainForm::FrameDblClick(TQxGrabSize*) {
 // A drag ends as one step, made of what changed since the press.
 void TMainForm::FrameMouseUp(TQxGrabSize*) {
     HideCanvasHint();
-    EndGuides();
-    FinishFrameDrag();
+    frameTool_->Finish();
+    ++nudgeChain_;
 }
 
 // The window's size while a handle is dragged: the frame is 5 pixels taller.
 void TMainForm::FrameGrabSizeChange(TQxGrabSize*, const volmar::CanvasRect& sizeRect) {
     volmar::CanvasRect window = sizeRect;
     window.Bottom = volmar::Wrap32(qint64(sizeRect.Bottom) - volmar::kFrameExtraHeight);
-    ShowCanvasHint(volmar::SizeHintText(window), framePointer_);
+    ShowCanvasHint(volmar::SizeHintText(window), frameTool_->Pointer);
 }
 
 // The frame's new left and top while it is dragged.
 void TMainForm::FrameGrabMoveChange(TQxGrabSize*, QPoint point) {
-    ShowCanvasHint(volmar::PositionHintText(point.x(), point.y()), framePointer_);
+    ShowCanvasHint(volmar::PositionHintText(point.x(), point.y()), frameTool_->Pointer);
 }
 
 void TMainForm::FrameMouseMove(TQxGrabSize*) {

@@ -74,6 +74,7 @@ void TMainForm::ApplyViewToFrame(TQxGrabSize* frame) const {
     frame->SetSnapGridY(view_.GridY);
     frame->SetColor(view_.HandleColor);
     frame->SetMultiSelectColor(view_.MultiSelectColor);
+    frame->SetZoom(view_.Zoom);
 }
 
 void TMainForm::ApplyViewToFrames() const {

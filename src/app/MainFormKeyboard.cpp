@@ -48,10 +48,8 @@ void TMainForm::ResizeSelectedBy(qint32 dw, qint32 dh) {
     RepaintAfterNudge();
 }
 
-// The canvas is marked first, so that the rulers' immediate repaint paints it
-// and the frames over it in the same pass: marked afterwards, the canvas and
-// every frame over it would be painted a second time.
+// The frames' moves have marked the canvas already, so the rulers' immediate
+// repaint paints it and the frames over it in the same pass.
 void TMainForm::RepaintAfterNudge() {
-    invalidateCanvas();
     repaintRulers();
 }

@@ -1,6 +1,11 @@
 // The window's component tree and its geometry.
 #include "app/MainForm.h"
 #include "app/PaintBox.h"
+#include "app/ScreenFit.h"
+
+#include "canvas/QxGrabSize.h"
+#include "canvas/RubberBand.h"
+#include "render/RulerPainter.h"
 
 #include <QComboBox>
 #include <QGuiApplication>
@@ -18,10 +23,11 @@ constexpr int kSelectorHeight = 21;
 constexpr int kStatusBarHeight = 19;
 constexpr int kStatusPanelWidths[4] = {450, 50, 50, 50};
 
-constexpr QRect kPanelBack(3, 0, 680, 538);
-constexpr QRect kRulerX(20, 0, 640, 20);
-constexpr QRect kRulerY(0, 20, 20, 480);
-constexpr QRect kEditorBack(20, 20, 640, 480);
+// PanelBack lies 3 pixels from the left of the scrolled area and leaves a
+// white margin right of and below the canvas.
+constexpr QPoint kPanelBackPlace(3, 0);
+constexpr int kRightMargin = 20;
+constexpr int kBottomMargin = 38;
 
 QFont FormFont() {
     QFont font(QStringLiteral("Tahoma"));
@@ -37,19 +43,24 @@ void MakeWhite(QWidget* widget) {
     widget->setAutoFillBackground(true);
 }
 
-QWidget* MakePanel(QWidget* parent, const char* name, const QRect& geometry) {
+QWidget* MakePanel(QWidget* parent, const char* name) {
     auto* panel = new QWidget(parent);
     panel->setObjectName(QLatin1String(name));
-    panel->setGeometry(geometry);
     return panel;
 }
 
 volmar::PaintBox* MakePaintBox(QWidget* panel, const char* name) {
     auto* box = new volmar::PaintBox(panel);
     box->setObjectName(QLatin1String(name));
-    box->setGeometry(QRect(QPoint(0, 0), panel->size()));
     box->setMouseTracking(true);
     return box;
+}
+
+// A panel and the paint box that fills it.
+void PlacePanel(QWidget* panel, const QRect& geometry, QWidget* box) {
+    panel->setGeometry(geometry);
+    if (box)
+        box->setGeometry(QRect(QPoint(0, 0), geometry.size()));
 }
 
 } // namespace
@@ -98,18 +109,17 @@ void TMainForm::BuildCanvasArea() {
     // The scrolled content: PanelBack with a 3-pixel margin on its left.
     auto* content = new QWidget;
     content->setObjectName(QStringLiteral("ScrollBoxContent"));
-    content->setFixedSize(kPanelBack.right() + 1, kPanelBack.bottom() + 1);
     MakeWhite(content);
 
-    PanelBack = MakePanel(content, "PanelBack", kPanelBack);
+    PanelBack = MakePanel(content, "PanelBack");
     MakeWhite(PanelBack);
 
-    rulerXPanel = MakePanel(PanelBack, "rulerXPanel", kRulerX);
+    rulerXPanel = MakePanel(PanelBack, "rulerXPanel");
     rulerXPaint = MakePaintBox(rulerXPanel, "rulerXPaint");
-    rulerYPanel = MakePanel(PanelBack, "rulerYPanel", kRulerY);
+    rulerYPanel = MakePanel(PanelBack, "rulerYPanel");
     rulerYPaint = MakePaintBox(rulerYPanel, "rulerYPaint");
 
-    WindowEditorBackPanel = MakePanel(PanelBack, "WindowEditorBackPanel", kEditorBack);
+    WindowEditorBackPanel = MakePanel(PanelBack, "WindowEditorBackPanel");
     MakeWhite(WindowEditorBackPanel);
     // Only a press on the canvas and a left press on a frame give it the
     // focus, by their own handlers; a right press on a frame leaves it alone.
@@ -117,6 +127,7 @@ void TMainForm::BuildCanvasArea() {
     WindowEditor = MakePaintBox(WindowEditorBackPanel, "WindowEditor");
     WindowEditor->setContextMenuPolicy(Qt::CustomContextMenu);
 
+    LayOutCanvas();
     ScrollBox->setWidget(content);
 
     for (QWidget* clickable :
@@ -144,13 +155,32 @@ void TMainForm::setStatusText(int panel, const QString& text) {
         StatusPanels[size_t(panel)]->setText(text);
 }
 
-// The client area is 706 by 685 below the menu bar, centred on the screen.
+// The rulers run along the canvas's top and left; everything is as large as
+// the canvas at the zoom.
+void TMainForm::LayOutCanvas() {
+    const QSize canvas = Transform().ToScreen(document_.Canvas());
+    const int depth = volmar::kRulerDepth;
+    const QRect panel(kPanelBackPlace, QSize(depth + canvas.width() + kRightMargin,
+                                             depth + canvas.height() + kBottomMargin));
+    PanelBack->setGeometry(panel);
+    PanelBack->parentWidget()->setFixedSize(panel.right() + 1, panel.bottom() + 1);
+    PlacePanel(rulerXPanel, QRect(depth, 0, canvas.width(), depth), rulerXPaint);
+    PlacePanel(rulerYPanel, QRect(0, depth, depth, canvas.height()), rulerYPaint);
+    PlacePanel(WindowEditorBackPanel, QRect(QPoint(depth, depth), canvas), WindowEditor);
+}
+
+// The client area is 706 by 685 below the menu bar, centred on the screen;
+// a smaller screen gets a smaller window, wholly on it, and the canvas scrolls.
 void TMainForm::PlaceOnScreen() {
     const int menuHeight = menuBar()->sizeHint().height();
-    resize(kClientSize.width(), kClientSize.height() + menuHeight);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect placed(QPoint(0, 0), size());
-        placed.moveCenter(screen->availableGeometry().center());
-        move(placed.topLeft());
+    const QSize wanted(kClientSize.width(), kClientSize.height() + menuHeight);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) {
+        resize(wanted);
+        return;
     }
+    const QRect placed =
+        volmar::FitOnScreen(wanted, volmar::kDecorationAllowance, screen->availableGeometry());
+    resize(placed.size());
+    move(placed.topLeft());
 }

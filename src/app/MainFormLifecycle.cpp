@@ -2,6 +2,8 @@
 #include "app/MainForm.h"
 
 #include "app/PaintBox.h"
+#include "canvas/BandTool.h"
+#include "canvas/FrameDragTool.h"
 #include "canvas/FramePool.h"
 
 #include "dialogs/Dialogs.h"
@@ -11,6 +13,7 @@
 #include <QCursor>
 #include <QMouseEvent>
 #include <QScrollArea>
+#include <QWheelEvent>
 
 TMainForm::TMainForm(volmar::Dialogs& dialogs, QWidget* parent)
     : QMainWindow(parent), dialogs_(dialogs), pointerSource_([] { return QCursor::pos(); }) {
@@ -23,6 +26,8 @@ TMainForm::TMainForm(volmar::Dialogs& dialogs, QWidget* parent)
     WirePaintBoxes();
     WireCanvasInteraction();
     WireUndoHistory();
+    document_.Notices().SetListener(
+        [this](const volmar::DocumentChanges& changes) { DocumentChanged(changes); });
     connect(WindowSelector, &QComboBox::activated, this,
             [this] { runGuarded([this] { WindowSelectorChange(); }); });
     PlaceOnScreen();
@@ -32,6 +37,7 @@ TMainForm::TMainForm(volmar::Dialogs& dialogs, QWidget* parent)
 
 TMainForm::~TMainForm() {
     FormDestroy();
+    document_.Notices().SetListener(nullptr);
 }
 
 void TMainForm::FormCreate() {
@@ -76,14 +82,14 @@ void TMainForm::MenuEndClick() {
 
 void TMainForm::ScrollBoxClick() {
     SetAllSelected(false);
-    RebuildFrames();
-    RebuildWindowSelector();
 }
 
 // A click on the white margin around the canvas: the scroll area, its
 // content or PanelBack itself (not the rulers or the canvas, which take
 // their own pointer events).
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == WindowEditor)
+        return event->type() == QEvent::Wheel && ZoomByWheel(static_cast<QWheelEvent*>(event));
     if (event->type() == QEvent::MouseButtonRelease) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         auto* widget = qobject_cast<QWidget*>(watched);

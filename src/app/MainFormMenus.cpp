@@ -85,6 +85,8 @@ void TMainForm::BuildMainMenu() {
     tools->addAction(aacCheckCode);
     BuildCodeStyleMenu(tools);
     tools->addSeparator();
+    BuildZoomMenu(tools);
+    tools->addSeparator();
     tools->addAction(aacOption);
 
     QMenu* help = MainMenu->addMenu(QStringLiteral("ヘルプ(&H)"));

@@ -6,6 +6,7 @@
 #include "render/Fonts.h"
 #include "render/GuideLinePainter.h"
 #include "render/RulerPainter.h"
+#include "render/ZoomedCopy.h"
 
 #include <QMenu>
 #include <QMouseEvent>
@@ -58,10 +59,25 @@ void TMainForm::rulerYPaintMouseMove(QMouseEvent*) {
     rulerYPaint->update();
 }
 
+// Zoomed, the canvas is painted at 1:1 first, only where the clip shows it,
+// and then copied onto the screen a square of pixels for each of its pixels.
 void TMainForm::WindowEditorPaint(QImage& buffer, const QRect& clip) {
-    volmar::PaintCanvas(buffer, view_, skin_, document_, volmar::WindowLabelFont(), clip,
+    const volmar::ViewTransform view = Transform();
+    if (view.Factor == 1) {
+        PaintCanvasImage(buffer, clip);
+        return;
+    }
+    const QSize canvas(document_.Canvas().Width, document_.Canvas().Height);
+    if (zoomedCanvas_.size() != canvas)
+        zoomedCanvas_ = QImage(canvas, QImage::Format_RGB32);
+    PaintCanvasImage(zoomedCanvas_, view.CanvasCover(clip) & zoomedCanvas_.rect());
+    volmar::CopyZoomed(zoomedCanvas_, view.Factor, buffer, clip);
+}
+
+void TMainForm::PaintCanvasImage(QImage& image, const QRect& clip) {
+    volmar::PaintCanvas(image, view_, skin_, document_, volmar::WindowLabelFont(), clip,
                         background_.Image());
-    volmar::PaintGuideLines(buffer, guideLines_, clip);
+    volmar::PaintGuideLines(image, guideLines_, clip);
 }
 
 // What a ruler repaint needs: the pointer in the ruler's own coordinates and
@@ -77,6 +93,8 @@ volmar::RulerPaint TMainForm::RulerPaintFor(const QWidget* ruler, const QRect& c
     if (const TQxGrabSize* frame = FindSelectedFrame())
         paint.Selection = FrameRulerSelection(frame);
     paint.Visible = !ruler->parentWidget()->isHidden();
+    paint.Canvas = document_.Canvas();
+    paint.Zoom = view_.Zoom;
     return paint;
 }
 

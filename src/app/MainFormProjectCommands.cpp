@@ -56,9 +56,6 @@ void TMainForm::ReplaceDocument(volmar::DesignDocument::Items items, volmar::Pro
         PushStep(std::move(step));
     else
         SetAllSelected(false);
-    RebuildFrames();
-    RebuildWindowSelector();
-    invalidateCanvas();
 }
 
 // The current file name and the status bar's path change only once the file

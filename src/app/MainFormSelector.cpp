@@ -40,8 +40,8 @@ void TMainForm::WindowSelectorChange() {
     auto* item = WindowSelector->itemData(index).value<TWindowItem*>();
     if (!item)
         return;
-    SetAllSelected(false);
-    item->Selected = true;
     arrangeReference_ = item;
-    RebuildFrames();
+    volmar::ChangeNotifier::Batch batch(document_.Notices());
+    SetAllSelected(false);
+    document_.SetSelected(item, true);
 }

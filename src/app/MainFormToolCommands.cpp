@@ -24,6 +24,7 @@ void TMainForm::aacSelectPropertyExecute() {
     if (!item)
         return;
     TPropertyForm form(this);
+    form.SetCanvas(document_.Canvas());
     form.Fill(*item);
     if (dialogs_.Exec(form) != QDialog::Accepted)
         return;
@@ -31,10 +32,6 @@ void TMainForm::aacSelectPropertyExecute() {
     form.ApplyTo(edited);
     PushStep(volmar::DefinitionStep::Changing(document_, volmar::kStepProperty.toString(), item,
                                               edited, volmar::Selection{item}));
-    const volmar::FrameBounds bounds = volmar::FrameBoundsForItem(*item);
-    frame->SetBounds(bounds.Left, bounds.Top, bounds.Width, bounds.Height);
-    invalidateCanvas();
-    RebuildWindowSelector();
 }
 
 void TMainForm::aacCodeGenExecute() {
@@ -63,6 +60,4 @@ void TMainForm::aacCheckCodeExecute() {
         WindowSelector->setCurrentIndex(index);
     }
     WindowSelectorChange();
-    SyncWindowSelector();
-    invalidateCanvas();
 }

@@ -66,6 +66,7 @@ void TMainForm::ApplyViewOptions() {
     setSnapToWindows(options.SnapToWindows);
     setShowContents(options.ShowContents);
     setShowWindowNames(options.ShowWindowNames);
+    setZoom(options.ZoomPercent / 100);
     if (!options.BackgroundPath.isEmpty() && QFileInfo(options.BackgroundPath).isFile())
         runGuarded([this, &options] { loadBackground(options.BackgroundPath); });
 }
@@ -76,5 +77,6 @@ void TMainForm::SaveViewOptions() const {
     options.ShowContents = view_.ShowContents;
     options.ShowWindowNames = view_.ShowWindowNames;
     options.BackgroundPath = background_.Path();
+    options.ZoomPercent = view_.Zoom * 100;
     volmar::SaveViewOptions(volmar::SettingsFilePath(), options);
 }

@@ -32,6 +32,13 @@ QRect VisibleRect(const FrameBounds& b) {
                  ClampSize(b.Height));
 }
 
+FrameBounds ZoomedBounds(const FrameBounds& b, int factor) {
+    const auto zoom = [factor](qint32 v) {
+        return static_cast<qint32>(std::clamp<qint64>(qint64(v) * factor, INT32_MIN, INT32_MAX));
+    };
+    return FrameBounds{zoom(b.Left), zoom(b.Top), zoom(b.Width), zoom(b.Height)};
+}
+
 QPoint FrameOffset(const FrameBounds& b) {
     const QRect visible = VisibleRect(b);
     return QPoint(Wrap32(qint64(visible.left()) - b.Left), Wrap32(qint64(visible.top()) - b.Top));

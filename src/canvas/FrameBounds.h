@@ -25,6 +25,10 @@ QRect VisibleRect(const FrameBounds& b);
 // (relative to the logical left/top): (0, 0) unless a size is negative.
 QPoint FrameOffset(const FrameBounds& b);
 
+// The bounds as the screen shows them at a zoom factor: every value times
+// the factor, held within the 32-bit range.
+FrameBounds ZoomedBounds(const FrameBounds& b, int factor);
+
 // Two's-complement wrap of a widened result back to 32 bits.
 inline qint32 Wrap32(qint64 v) {
     return static_cast<qint32>(v);

@@ -9,7 +9,7 @@ TQxGrabSize::TQxGrabSize(QWidget* parent) : QWidget(parent) {
     volmar::InstallFrameAccessibility();
     setMouseTracking(true);
     setFocusPolicy(Qt::NoFocus);
-    QWidget::setGeometry(volmar::VisibleRect(bounds_));
+    PlaceWidget();
     LayOutHandles();
 }
 
@@ -89,7 +89,7 @@ void TQxGrabSize::ChangeBounds(const volmar::FrameBounds& next) {
     const bool resized = next.Width != bounds_.Width || next.Height != bounds_.Height;
     const QRect before = geometry();
     bounds_ = next;
-    QWidget::setGeometry(volmar::VisibleRect(bounds_));
+    PlaceWidget();
     if (overlay_) {
         Repaint(before);
         Repaint(geometry());
@@ -101,8 +101,26 @@ void TQxGrabSize::ChangeBounds(const volmar::FrameBounds& next) {
     LayOutHandles();
 }
 
+void TQxGrabSize::SetZoom(int factor) {
+    if (factor == zoom_)
+        return;
+    const QRect before = geometry();
+    zoom_ = factor;
+    PlaceWidget();
+    LayOutHandles();
+    Repaint(before);
+    Repaint(geometry());
+    if (!overlay_)
+        update();
+}
+
+void TQxGrabSize::PlaceWidget() {
+    screen_ = volmar::ZoomedBounds(bounds_, zoom_);
+    QWidget::setGeometry(volmar::VisibleRect(screen_));
+}
+
 void TQxGrabSize::LayOutHandles() {
-    handles_ = volmar::LayOutGrabHandles(bounds_.Width, bounds_.Height);
+    handles_ = volmar::LayOutGrabHandles(screen_.Width, screen_.Height);
 }
 
 // The type is read first: after a deferred delete, QWidget::event has
@@ -113,7 +131,7 @@ bool TQxGrabSize::event(QEvent* event) {
     if ((type == QEvent::Show || type == QEvent::Hide) && overlay_)
         overlay_->Touch(geometry());
     if (type == QEvent::ParentChange && parentWidget()) {
-        QWidget::setGeometry(volmar::VisibleRect(bounds_));
+        PlaceWidget();
         LayOutHandles();
     }
     return handled;

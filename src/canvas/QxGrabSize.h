@@ -95,7 +95,12 @@ public:
     TWindowItem* Tag() const { return setup_.tag; }
     void SetTag(TWindowItem* item) { setup_.tag = item; }
 
-    // Logical bounds in the parent's coordinates. Each setter is one change of
+    // The parent shows each canvas pixel as Zoom by Zoom screen pixels; the
+    // logical bounds stay in canvas pixels, the handles keep their screen size.
+    int Zoom() const { return zoom_; }
+    void SetZoom(int factor);
+
+    // Logical bounds in canvas pixels. Each setter is one change of
     // bounds: when the value differs it updates the widget, raises OnResize and
     // lays the handles out again. SetBounds is one change of all four.
     qint32 Left() const { return bounds_.Left; }
@@ -180,8 +185,13 @@ private:
     void BottomEdgeTo(qint32 y);
     void RightEdgeTo(qint32 x);
 
-    QPoint FramePoint(QPointF local) const;
+    // A point of the widget in canvas pixels from the logical top-left, and
+    // in screen pixels from the zoomed logical top-left (where the handles are).
+    QPoint CanvasFramePoint(QPointF local) const;
+    QPoint ScreenFramePoint(QPointF local) const;
+    // The pointer in canvas pixels of the parent.
     QPoint ParentPoint(QPointF globalPointer) const;
+    void PlaceWidget();
 
     // What the owner sets for the window the frame stands for.
     struct Setup {
@@ -199,6 +209,8 @@ private:
     Setup setup_;
 
     volmar::FrameBounds bounds_;
+    int zoom_ = 1;
+    volmar::FrameBounds screen_; // bounds_ at the zoom
     volmar::GrabHandles handles_;
     QPointer<volmar::FrameOverlay> overlay_;
 

@@ -62,8 +62,8 @@ volmar::FramePicture TQxGrabSize::Picture() const {
     const bool multi = setup_.drawMode == QxGGMultiSelect;
     volmar::FramePicture picture;
     picture.Color = volmar::RgbFromBgr(multi ? setup_.multiSelectColor : setup_.color);
-    LogicalRects rects(picture, volmar::FrameOffset(bounds_), size());
-    AddOutline(rects, bounds_);
+    LogicalRects rects(picture, volmar::FrameOffset(screen_), size());
+    AddOutline(rects, screen_);
     AddHandles(rects, handles_, multi);
     return picture;
 }

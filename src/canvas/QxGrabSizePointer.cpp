@@ -1,6 +1,7 @@
 #include "canvas/QxGrabSize.h"
 
 #include "document/GridSnap.h"
+#include "render/ViewTransform.h"
 
 #include <QContextMenuEvent>
 #include <QMenu>
@@ -30,7 +31,7 @@ void TQxGrabSize::Press(QMouseEvent* event) {
     if (drag_.pressArmed)
         BeginResize();
     else
-        BeginMove(FramePoint(event->position()));
+        BeginMove(CanvasFramePoint(event->position()));
 }
 
 bool TQxGrabSize::IsVetoedByOwner() {
@@ -67,7 +68,7 @@ void TQxGrabSize::mouseMoveEvent(QMouseEvent* event) {
     if (OnMouseMove)
         OnMouseMove(this, event);
     if (drag_.moving)
-        StepMove(FramePoint(event->position()));
+        StepMove(CanvasFramePoint(event->position()));
     else if (drag_.armedStep && drag_.resizing)
         StepResize(event);
     else
@@ -123,7 +124,7 @@ void TQxGrabSize::HoverTest(QPointF globalPointer) {
     Disarm();
     Qt::CursorShape shape = Qt::ArrowCursor;
     if (setup_.drawMode == QxGGNormal) {
-        const QPoint p = FramePoint(mapFromGlobal(globalPointer));
+        const QPoint p = ScreenFramePoint(mapFromGlobal(globalPointer));
         const int index = volmar::GrabHandleAt(handles_, p.x(), p.y());
         drag_.overHandle = index >= 0;
         if (drag_.overHandle) {
@@ -178,12 +179,22 @@ void TQxGrabSize::contextMenuEvent(QContextMenuEvent* event) {
     event->accept();
 }
 
-QPoint TQxGrabSize::FramePoint(QPointF local) const {
-    return local.toPoint() + volmar::FrameOffset(bounds_);
+QPoint TQxGrabSize::ScreenFramePoint(QPointF local) const {
+    return local.toPoint() + volmar::FrameOffset(screen_);
+}
+
+// At the first zoom this is ScreenFramePoint; zoomed, the pointer's canvas
+// pixel is measured from the logical top-left.
+QPoint TQxGrabSize::CanvasFramePoint(QPointF local) const {
+    if (zoom_ == 1)
+        return ScreenFramePoint(local);
+    const volmar::CanvasPoint p = volmar::ViewTransform{zoom_}.ToCanvas(local.toPoint() + pos());
+    return QPoint(Wrap32(qint64(p.X) - bounds_.Left), Wrap32(qint64(p.Y) - bounds_.Top));
 }
 
 QPoint TQxGrabSize::ParentPoint(QPointF globalPointer) const {
-    if (const QWidget* parent = parentWidget())
-        return parent->mapFromGlobal(globalPointer).toPoint();
-    return globalPointer.toPoint();
+    const QPoint p = parentWidget() ? parentWidget()->mapFromGlobal(globalPointer).toPoint()
+                                    : globalPointer.toPoint();
+    const volmar::CanvasPoint canvas = volmar::ViewTransform{zoom_}.ToCanvas(p);
+    return QPoint(canvas.X, canvas.Y);
 }

@@ -11,12 +11,12 @@ namespace {
 
 // Only the part of the band near the canvas can show; one pixel of margin
 // keeps an outline edge that lies outside the canvas outside it.
-QRect VisiblePart(const CanvasRect& band, const QSize& canvas) {
+QRect VisiblePart(const CanvasRect& band, const QSize& canvas, int zoom) {
     const auto clampX = [&](qint32 v) {
-        return static_cast<int>(std::clamp<qint64>(v, -1, canvas.width() + 1));
+        return static_cast<int>(std::clamp<qint64>(qint64(v) * zoom, -1, canvas.width() + 1));
     };
     const auto clampY = [&](qint32 v) {
-        return static_cast<int>(std::clamp<qint64>(v, -1, canvas.height() + 1));
+        return static_cast<int>(std::clamp<qint64>(qint64(v) * zoom, -1, canvas.height() + 1));
     };
     const int left = clampX(band.Left);
     const int top = clampY(band.Top);
@@ -55,7 +55,7 @@ RubberBand::RubberBand(QWidget* canvas) : QWidget(canvas) {
 
 void RubberBand::ShowBand(const CanvasRect& band) {
     const QWidget* canvas = parentWidget();
-    const QRect visible = VisiblePart(band, canvas ? canvas->size() : QSize());
+    const QRect visible = VisiblePart(band, canvas ? canvas->size() : QSize(), zoom_);
     if (visible.isEmpty()) {
         HideBand();
         return;

@@ -21,9 +21,14 @@ public:
     // bottom exclusive). A band without area shows nothing.
     void ShowBand(const CanvasRect& band);
     void HideBand();
+    // The canvas shows each of its pixels as factor by factor screen pixels.
+    void SetZoom(int factor) { zoom_ = factor; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    int zoom_ = 1;
 };
 
 } // namespace volmar

@@ -81,7 +81,7 @@ int RunRender(const QStringList& arguments) {
         parsed.Has(background)
             ? LoadNamedBackground(parsed.Option(background), display.FormColor).Image()
             : QImage();
-    QImage canvas(kCanvasWidth, kCanvasHeight, QImage::Format_RGB32);
+    QImage canvas(document.Canvas().Width, document.Canvas().Height, QImage::Format_RGB32);
     PaintCanvas(canvas, display, state.Skin(), document, WindowLabelFont(), QRect(), picture);
     SaveRgbPng(canvas, parsed.Option(out));
     return 0;

@@ -102,11 +102,18 @@ void TPropertyForm::SetTabOrder() {
     QWidget::setTabOrder(Button2, EditWindowName);
 }
 
+void TPropertyForm::SetCanvas(const CanvasSize& canvas) {
+    xRange_ = XRange(canvas);
+    yRange_ = YRange(canvas);
+    EditX->setRange(xRange_.Minimum, xRange_.Maximum);
+    EditY->setRange(yRange_.Minimum, yRange_.Maximum);
+}
+
 void TPropertyForm::Fill(const TWindowItem& item) {
     EditHeight->setValue(HoldInRange(qint64(item.Bottom) - item.Top, kSizeRange));
     EditWidth->setValue(HoldInRange(qint64(item.Right) - item.Left, kSizeRange));
-    EditY->setValue(HoldInRange(item.Top, kYRange));
-    EditX->setValue(HoldInRange(item.Left, kXRange));
+    EditY->setValue(HoldInRange(item.Top, yRange_));
+    EditX->setValue(HoldInRange(item.Left, xRange_));
     EditWindowName->setText(ThroughCp932(item.Name));
     shown_ = {EditWidth->value(), EditHeight->value(), EditX->value(), EditY->value(),
               EditWindowName->text()};

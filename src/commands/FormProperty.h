@@ -1,5 +1,6 @@
 #pragma once
 
+#include "commands/SpinValue.h"
 #include "document/WindowItem.h"
 
 #include <QDialog>
@@ -18,6 +19,8 @@ class TPropertyForm : public QDialog {
 public:
     explicit TPropertyForm(QWidget* parent = nullptr);
 
+    // The position fields reach across this canvas (the default one until set).
+    void SetCanvas(const volmar::CanvasSize& canvas);
     // Fills the fields from a definition: height, width, Y, X, then the name
     // as it reads after the CP932 round trip.
     void Fill(const TWindowItem& item);
@@ -42,6 +45,9 @@ public:
 private:
     void CreateControls();
     void SetTabOrder();
+
+    volmar::SpinRange xRange_ = volmar::kXRange;
+    volmar::SpinRange yRange_ = volmar::kYRange;
 
     // What Fill put into the fields.
     struct Shown {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/CanvasSize.h"
+
 #include <QtGlobal>
 
 namespace volmar {
@@ -11,8 +13,15 @@ struct SpinRange {
 };
 
 inline constexpr SpinRange kSizeRange{-1000, 1000};
-inline constexpr SpinRange kXRange{0, 640};
-inline constexpr SpinRange kYRange{0, 480};
+// The position fields reach from the canvas's origin to its far edge.
+constexpr SpinRange XRange(const CanvasSize& canvas) {
+    return SpinRange{0, canvas.Width};
+}
+constexpr SpinRange YRange(const CanvasSize& canvas) {
+    return SpinRange{0, canvas.Height};
+}
+inline constexpr SpinRange kXRange = XRange(kDefaultCanvas);
+inline constexpr SpinRange kYRange = YRange(kDefaultCanvas);
 
 // A value given to a spin field: held at the nearest bound of its range.
 // The value is taken whole, never cut to its low 16 bits, so a window 65546

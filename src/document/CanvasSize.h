@@ -16,4 +16,8 @@ struct CanvasSize {
 // The canvas of a new document and of every file that names no other.
 inline constexpr CanvasSize kDefaultCanvas{};
 
+// No side of a canvas is longer than this.
+inline constexpr qint32 kLongestCanvasSide = 4096;
+inline constexpr CanvasSize kLargestCanvas{kLongestCanvasSide, kLongestCanvasSide};
+
 } // namespace volmar

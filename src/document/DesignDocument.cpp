@@ -11,8 +11,17 @@ int DesignDocument::IndexOf(const TWindowItem* item) const {
     return -1;
 }
 
+void DesignDocument::NotifyList() {
+    notices_.Notify(DocumentChanges{.List = true});
+}
+
+void DesignDocument::NotifySelection() {
+    notices_.Notify(DocumentChanges{.Selection = true});
+}
+
 TWindowItem* DesignDocument::Append(std::unique_ptr<TWindowItem> item) {
     items_.push_back(std::move(item));
+    NotifyList();
     return items_.back().get();
 }
 
@@ -22,14 +31,17 @@ TWindowItem* DesignDocument::Append(const TWindowItem& item) {
 
 void DesignDocument::RemoveAt(int index) {
     items_.erase(items_.begin() + index);
+    NotifyList();
 }
 
 void DesignDocument::Clear() {
     items_.clear();
+    notices_.Notify(DocumentChanges{.List = true, .Selection = true});
 }
 
 void DesignDocument::Swap(int i, int j) {
     std::swap(items_[static_cast<size_t>(i)], items_[static_cast<size_t>(j)]);
+    NotifyList();
 }
 
 // Both walk the list once, so taking or giving back many definitions stays
@@ -49,6 +61,7 @@ DesignDocument::Items DesignDocument::Take(const std::vector<int>& ascending) {
         }
     }
     items_.swap(kept);
+    NotifyList();
     return taken;
 }
 
@@ -66,6 +79,7 @@ void DesignDocument::Insert(const std::vector<int>& ascending, Items items) {
             merged.push_back(std::move(items[next++]));
     }
     items_.swap(merged);
+    NotifyList();
 }
 
 int DesignDocument::CountSelected() const {
@@ -78,6 +92,21 @@ int DesignDocument::CountSelected() const {
 void DesignDocument::SetAllSelected(bool selected) {
     for (auto& item : items_)
         item->Selected = selected;
+    NotifySelection();
+}
+
+void DesignDocument::SetSelected(TWindowItem* item, bool selected) {
+    if (item->Selected == selected)
+        return;
+    item->Selected = selected;
+    NotifySelection();
+}
+
+void DesignDocument::SetCanvas(const CanvasSize& canvas) {
+    if (canvas == canvas_)
+        return;
+    canvas_ = canvas;
+    notices_.Notify(DocumentChanges{.Canvas = true});
 }
 
 TWindowItem* DesignDocument::DefinitionAt(qint32 x, qint32 y) const {
@@ -93,6 +122,7 @@ void DesignDocument::SelectInsideRect(const CanvasRect& r) {
     for (auto& item : items_)
         item->Selected = item->Left >= r.Left && item->Right <= r.Right && item->Top >= r.Top &&
                          item->Bottom <= r.Bottom;
+    NotifySelection();
 }
 
 int DesignDocument::ZOrderStepPartner(int i, bool toFront) const {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "document/CanvasRect.h"
+#include "document/CanvasSize.h"
+#include "document/DocumentChanges.h"
 #include "document/WindowItem.h"
 
 #include <memory>
@@ -12,6 +14,9 @@ namespace volmar {
 // painted first and lies furthest back, the last entry lies in front.
 // The document owns its definitions; their addresses stay valid until they
 // are removed, so frames and selector items may refer to them.
+//
+// The list and the selection announce their own changes through Notices();
+// whoever changes a definition's edges or name announces that change.
 class DesignDocument {
 public:
     using Items = std::vector<std::unique_ptr<TWindowItem>>;
@@ -35,10 +40,21 @@ public:
     // indices ascend and name places in the list as it is afterwards.
     void Insert(const std::vector<int>& ascending, Items items);
     // Exchanges the whole list with items.
-    void SwapItems(Items& items) { items_.swap(items); }
+    void SwapItems(Items& items) {
+        items_.swap(items);
+        NotifyList();
+    }
 
     int CountSelected() const;
     void SetAllSelected(bool selected);
+    void SetSelected(TWindowItem* item, bool selected);
+
+    // The canvas the windows are laid out on.
+    const CanvasSize& Canvas() const { return canvas_; }
+    void SetCanvas(const CanvasSize& canvas);
+
+    ChangeNotifier& Notices() { return notices_; }
+    void Notify(const DocumentChanges& changes) { notices_.Notify(changes); }
 
     // The front-most definition whose interior strictly contains (x, y).
     TWindowItem* DefinitionAt(qint32 x, qint32 y) const;
@@ -58,7 +74,12 @@ public:
     auto end() const { return items_.end(); }
 
 private:
+    void NotifyList();
+    void NotifySelection();
+
     Items items_;
+    CanvasSize canvas_;
+    ChangeNotifier notices_;
 };
 
 // The smallest side a drawn window may have.

@@ -10,9 +10,6 @@ namespace volmar {
 
 namespace {
 
-constexpr qint32 kCanvasGuideWidth = 640;
-constexpr qint32 kCanvasGuideHeight = 480;
-
 qint32 Wrap(qint64 v) {
     return qint32(quint32(quint64(v)));
 }
@@ -65,13 +62,13 @@ void AddHeldLines(const std::array<qint32, N>& features, qint32 shift,
 
 } // namespace
 
-GuideTargets MakeGuideTargets(const std::vector<CanvasRect>& windows) {
+GuideTargets MakeGuideTargets(const std::vector<CanvasRect>& windows, const CanvasSize& canvas) {
     GuideTargets targets;
     targets.X.reserve(3 * windows.size() + 3);
     targets.Y.reserve(3 * windows.size() + 3);
-    for (const qint32 x : Features(0, kCanvasGuideWidth))
+    for (const qint32 x : Features(0, canvas.Width))
         targets.X.push_back(x);
-    for (const qint32 y : Features(0, kCanvasGuideHeight))
+    for (const qint32 y : Features(0, canvas.Height))
         targets.Y.push_back(y);
     for (const CanvasRect& w : windows) {
         for (const qint32 x : Features(w.Left, w.Right))

@@ -2,6 +2,7 @@
 
 #include "document/CanvasGeometry.h"
 #include "document/CanvasRect.h"
+#include "document/CanvasSize.h"
 
 #include <optional>
 #include <vector>
@@ -30,9 +31,9 @@ struct GuideLines {
     friend bool operator==(const GuideLines&, const GuideLines&) = default;
 };
 
-// The canvas's guides (0, 320 and 640 across, 0, 240 and 480 down) and those
-// of every window given.
-GuideTargets MakeGuideTargets(const std::vector<CanvasRect>& windows);
+// The canvas's guides (its edges and centre lines) and those of every window given.
+GuideTargets MakeGuideTargets(const std::vector<CanvasRect>& windows,
+                              const CanvasSize& canvas = kDefaultCanvas);
 
 // A point that snapping gives, with the guides that hold there.
 struct PointSnap {

@@ -65,6 +65,7 @@ void BoundsStep::SwapBounds() {
         SetBounds(*entry.Item, entry.Other);
         entry.Other = current;
     }
+    document_.Notify(DocumentChanges{.Bounds = true});
 }
 
 } // namespace volmar

@@ -24,6 +24,7 @@ void DefinitionStep::SwapFields() {
     std::swap(item_->Top, other_.Top);
     std::swap(item_->Right, other_.Right);
     std::swap(item_->Bottom, other_.Bottom);
+    document_.Notify(DocumentChanges{.Bounds = true, .Names = true});
 }
 
 } // namespace volmar

@@ -17,7 +17,11 @@ bool SameDefinition(const TWindowItem& a, const TWindowItem& b) {
            a.Bottom == b.Bottom;
 }
 
+// Announces a change only when the selection ends up different.
 void ApplySelection(DesignDocument& document, const Selection& selection) {
+    if (SelectedDefinitions(document) == selection)
+        return;
+    ChangeNotifier::Batch batch(document.Notices());
     document.SetAllSelected(false);
     for (TWindowItem* item : selection)
         item->Selected = true;
@@ -33,6 +37,7 @@ EditStep::EditStep(DesignDocument& document, const QString& name, Selection befo
 }
 
 void EditStep::undo() {
+    ChangeNotifier::Batch batch(document_.Notices());
     Revert();
     ApplySelection(document_, before_);
 }
@@ -40,6 +45,7 @@ void EditStep::undo() {
 void EditStep::redo() {
     if (std::exchange(skipRedo_, false))
         return;
+    ChangeNotifier::Batch batch(document_.Notices());
     Apply();
     ApplySelection(document_, sameSelection_ ? before_ : after_);
 }

@@ -1,7 +1,7 @@
 #include "render/BackgroundPicture.h"
 
+#include "document/CanvasSize.h"
 #include "render/Colors.h"
-#include "render/DisplayState.h"
 #include "render/PngDecoder.h"
 #include "render/SkinLoader.h"
 
@@ -28,9 +28,9 @@ void BackgroundPicture::SetCanvasColour(quint32 canvasBgr) {
 void BackgroundPicture::Decode() {
     QImage decoded = DecodePngOnto(reinterpret_cast<const uchar*>(bytes_.constData()),
                                    size_t(bytes_.size()), RgbFromBgr(colour_));
-    if (decoded.width() > kCanvasWidth || decoded.height() > kCanvasHeight)
-        decoded = decoded.copy(0, 0, std::min(decoded.width(), kCanvasWidth),
-                               std::min(decoded.height(), kCanvasHeight));
+    if (decoded.width() > kLargestCanvas.Width || decoded.height() > kLargestCanvas.Height)
+        decoded = decoded.copy(0, 0, std::min(decoded.width(), kLargestCanvas.Width),
+                               std::min(decoded.height(), kLargestCanvas.Height));
     image_ = std::move(decoded);
 }
 

@@ -10,14 +10,13 @@ void PaintGrid(QImage& canvas, const EditorDisplayState& state, const QRect& cli
     if (state.GridX < 1 || state.GridY < 1)
         return;
     EnsurePaintableFormat(canvas);
-    const Rect64 area =
-        PaintableArea(canvas, clip).Intersected({0, 0, kCanvasWidth, kCanvasHeight});
+    const Rect64 area = PaintableArea(canvas, clip);
     const QRgb dot = RgbFromBgr(state.GridColor);
-    for (qint64 y = 0; y < kCanvasHeight; y += state.GridY) {
+    for (qint64 y = 0; y < canvas.height(); y += state.GridY) {
         if (y < area.Top || y >= area.Bottom)
             continue;
         QRgb* row = reinterpret_cast<QRgb*>(canvas.scanLine(int(y)));
-        for (qint64 x = 0; x < kCanvasWidth; x += state.GridX)
+        for (qint64 x = 0; x < canvas.width(); x += state.GridX)
             if (x >= area.Left && x < area.Right)
                 row[x] = dot;
     }

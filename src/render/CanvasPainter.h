@@ -10,7 +10,7 @@
 namespace volmar {
 
 // Sets one pixel in the grid colour at every (x, y) with x = 0, GridX, 2 GridX,
-// ... below the canvas width and y = 0, GridY, ... below the canvas height,
+// ... below the image's width and y = 0, GridY, ... below its height,
 // inside `clip` (the whole image when null). A spacing below 1 draws no grid.
 void PaintGrid(QImage& canvas, const EditorDisplayState& state, const QRect& clip = QRect());
 

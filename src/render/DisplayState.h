@@ -4,9 +4,6 @@
 
 namespace volmar {
 
-inline constexpr int kCanvasWidth = 640;
-inline constexpr int kCanvasHeight = 480;
-
 // What the main window holds about how the canvas looks and snaps.
 // Colours are 0x00BBGGRR. Grid spacings are always at least 1.
 struct EditorDisplayState {
@@ -21,6 +18,7 @@ struct EditorDisplayState {
     bool SnapToWindows = false;          // drags snap to other windows' guides
     bool ShowContents = false;           // each window shows its contents area
     bool ShowWindowNames = true;         // each window shows its name label
+    int Zoom = 1;                        // screen pixels per canvas pixel, 1 to 3
 };
 
 } // namespace volmar

@@ -1,7 +1,5 @@
 #include "render/RulerPainter.h"
 
-#include "render/DisplayState.h"
-
 #include <QFontMetrics>
 
 namespace volmar {
@@ -22,9 +20,10 @@ constexpr TickPass kTickPasses[] = {{50, 0}, {10, 12}, {5, 15}};
 // One ruler's geometry: along = the canvas axis it measures.
 class Ruler {
 public:
-    Ruler(QPainter& painter, bool horizontal)
+    Ruler(QPainter& painter, bool horizontal, const RulerPaint& paint)
         : painter_(painter), horizontal_(horizontal),
-          length_(horizontal ? kCanvasWidth : kCanvasHeight) {}
+          canvasLength_(horizontal ? paint.Canvas.Width : paint.Canvas.Height), zoom_(paint.Zoom),
+          length_(int(qint64(canvasLength_) * zoom_)) {}
 
     QRect Bounds() const {
         return horizontal_ ? QRect(0, 0, length_, kRulerDepth) : QRect(0, 0, kRulerDepth, length_);
@@ -43,19 +42,22 @@ public:
 
     void Ticks() {
         for (const TickPass& pass : kTickPasses)
-            for (int along = 0; along <= length_; along += pass.Step)
-                Mark(along, pass.From, Qt::black);
+            for (int along = 0; along <= canvasLength_; along += pass.Step)
+                Mark(qint64(along) * zoom_, pass.From, Qt::black);
     }
+
+    // A mark at a canvas coordinate.
+    void CanvasMark(qint64 along, const QColor& colour) { Mark(along * zoom_, 0, colour); }
 
     // Each number on a box of the ruler colour, its top-left at n + 3.
     void Labels(const QFont& font, const QColor& face) {
         painter_.setFont(font);
         painter_.setPen(Qt::black);
         const QFontMetrics metrics(font, painter_.device());
-        for (int n = 0; n <= length_; n += kLabelStep) {
+        for (int n = 0; n <= canvasLength_; n += kLabelStep) {
             const QString text = QString::number(n);
-            const QPoint at =
-                horizontal_ ? QPoint(n + kLabelOffset, 0) : QPoint(0, n + kLabelOffset);
+            const int place = n * zoom_ + kLabelOffset;
+            const QPoint at = horizontal_ ? QPoint(place, 0) : QPoint(0, place);
             painter_.fillRect(QRect(at, QSize(metrics.horizontalAdvance(text), metrics.height())),
                               face);
             painter_.drawText(QPoint(at.x(), at.y() + metrics.ascent()), text);
@@ -65,6 +67,8 @@ public:
 private:
     QPainter& painter_;
     bool horizontal_;
+    int canvasLength_;
+    int zoom_;
     int length_;
 };
 
@@ -72,7 +76,7 @@ void PaintRuler(QPainter& painter, const RulerPaint& paint, bool horizontal,
                 const std::optional<qint64>& first, const std::optional<qint64>& second) {
     if (!paint.Visible)
         return;
-    Ruler ruler(painter, horizontal);
+    Ruler ruler(painter, horizontal, paint);
     const QRect area = paint.Area.isNull() ? ruler.Bounds() : paint.Area & ruler.Bounds();
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
@@ -83,8 +87,8 @@ void PaintRuler(QPainter& painter, const RulerPaint& paint, bool horizontal,
     if (paint.Pointer)
         ruler.Mark(*paint.Pointer, 0, QColor::fromRgb(kPointerMark));
     if (first && second) {
-        ruler.Mark(*first, 0, QColor::fromRgb(kSelectionMark));
-        ruler.Mark(*second, 0, QColor::fromRgb(kSelectionMark));
+        ruler.CanvasMark(*first, QColor::fromRgb(kSelectionMark));
+        ruler.CanvasMark(*second, QColor::fromRgb(kSelectionMark));
     }
     painter.restore();
 }

@@ -1,7 +1,7 @@
 #include "render/WindowFrame.h"
 
+#include "document/CanvasSize.h"
 #include "render/CanvasImage.h"
-#include "render/DisplayState.h"
 #include "render/SkinPieces.h"
 
 #include <QHash>
@@ -10,8 +10,8 @@ namespace volmar {
 
 namespace {
 
-// Frames up to the canvas's size are kept, within a budget of a few canvases.
-constexpr qint64 kMaxFramePixels = qint64(kCanvasWidth) * kCanvasHeight;
+// Frames up to a default canvas's size are kept, within a budget of a few canvases.
+constexpr qint64 kMaxFramePixels = qint64(kDefaultCanvas.Width) * kDefaultCanvas.Height;
 constexpr qint64 kCachePixelBudget = 4 * kMaxFramePixels;
 
 struct FrameKey {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/CanvasSize.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -31,8 +33,8 @@ inline constexpr bool kDefaultShowRuler = true;
 
 // The ranges of the dialog's spin fields.
 inline constexpr int kGridXMin = 5;
-inline constexpr int kGridXMax = 640;
+inline constexpr int kGridXMax = kDefaultCanvas.Width;
 inline constexpr int kGridYMin = 5;
-inline constexpr int kGridYMax = 480;
+inline constexpr int kGridYMax = kDefaultCanvas.Height;
 
 } // namespace volmar::setting

@@ -13,6 +13,11 @@ constexpr QByteArrayView kSnapToWindows = "SnapToWindows";
 constexpr QByteArrayView kShowContents = "ShowContentsArea";
 constexpr QByteArrayView kShowWindowNames = "ShowWindowNames";
 constexpr QByteArrayView kBackgroundPath = "BackgroundPath";
+constexpr QByteArrayView kZoom = "Zoom";
+
+int KnownZoom(qint32 percent) {
+    return percent == 200 || percent == 300 ? percent : 100;
+}
 
 } // namespace
 
@@ -24,6 +29,7 @@ ViewOptions ReadViewOptions(const QString& settingsPath) {
     options.ShowContents = ini.ReadBool(kSection, kShowContents, defaults.ShowContents);
     options.ShowWindowNames = ini.ReadBool(kSection, kShowWindowNames, defaults.ShowWindowNames);
     options.BackgroundPath = ini.ReadString(kSection, kBackgroundPath);
+    options.ZoomPercent = KnownZoom(ini.ReadInteger(kSection, kZoom, defaults.ZoomPercent));
     return options;
 }
 
@@ -46,6 +52,8 @@ void SaveViewOptions(const QString& settingsPath, const ViewOptions& options) {
     write(kShowWindowNames, flag(options.ShowWindowNames),
           options.ShowWindowNames == defaults.ShowWindowNames);
     write(kBackgroundPath, ToCp932(options.BackgroundPath), options.BackgroundPath.isEmpty());
+    write(kZoom, QByteArray::number(options.ZoomPercent),
+          options.ZoomPercent == defaults.ZoomPercent);
     if (changed)
         ReplaceFileContent(settingsPath, ini.Write());
 }

@@ -108,6 +108,7 @@ TEST_F(CommandsTest, MainMenuHasItsEntriesInOrder) {
                   "aacSpaceHorz aacSpaceVert)\n"
                   "ツール(&T): aacSelectProperty - aacCodeGen aacCheckCode >コードの形式("
                   "CodeStyleWindow CodeStyleBase - CodeStyleWindowskin CodeStyleDispose) - "
+                  ">ズーム(&Z)(aacZoom100 aacZoom200 aacZoom300 - aacZoomIn aacZoomOut) - "
                   "aacOption\n"
                   "ヘルプ(&H): aacHelp MenuVersion"));
     EXPECT_EQ(form->MenuEnd->text(), QStringLiteral("終了"));
