@@ -372,7 +372,7 @@ private:
     void BuildPopupMenu();
     void BuildRecentMenu(QMenu* file);
     void BuildCodeStyleMenu(QMenu* tools);
-    void BuildZoomMenu(QMenu* tools);
+    void BuildZoomMenu(QMenu* edit);
     bool ZoomByWheel(const QWheelEvent* event);
     // Sizes the rulers, the canvas and the panels around them to the canvas at the zoom.
     void LayOutCanvas();
@@ -436,7 +436,7 @@ private:
     QString currentFileName_;
     QStringList recentFiles_;
     volmar::CodeStyleMenu* codeStyleMenu_ = nullptr; // "コードの形式" in the tool menu
-    volmar::ZoomMenu* zoomMenu_ = nullptr;           // "ズーム" in the tool menu
+    volmar::ZoomMenu* zoomMenu_ = nullptr;           // "ズーム" in the edit menu
     QImage zoomedCanvas_;                            // the canvas at 1:1 while it is shown zoomed
     QList<QAction*> recentEntries_; // in the submenu only while they name a project
     std::vector<TQxGrabSize*> frames_;

@@ -67,6 +67,7 @@ void TMainForm::BuildMainMenu() {
     edit->addSeparator();
     edit->addActions({aacViewGridLine, aacSnapViewGrid, aacSnapToWindows, aacViewContents,
                       aacViewWindowNames, aacViewruler});
+    BuildZoomMenu(edit);
     edit->addSeparator();
     edit->addActions({aacSkinChange, aacBackgroundChange, aacBackgroundRemove});
     edit->addSeparator();
@@ -84,8 +85,6 @@ void TMainForm::BuildMainMenu() {
     tools->addAction(aacCodeGen);
     tools->addAction(aacCheckCode);
     BuildCodeStyleMenu(tools);
-    tools->addSeparator();
-    BuildZoomMenu(tools);
     tools->addSeparator();
     tools->addAction(aacOption);
 

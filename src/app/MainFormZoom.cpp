@@ -10,9 +10,9 @@
 
 #include <QWheelEvent>
 
-void TMainForm::BuildZoomMenu(QMenu* tools) {
-    zoomMenu_ = new volmar::ZoomMenu(tools);
-    tools->addMenu(zoomMenu_);
+void TMainForm::BuildZoomMenu(QMenu* edit) {
+    zoomMenu_ = new volmar::ZoomMenu(edit);
+    edit->addMenu(zoomMenu_);
     addActions(zoomMenu_->actions()); // the shortcuts work with the menu closed
     connect(zoomMenu_, &volmar::ZoomMenu::ZoomChosen, this,
             [this](int factor) { runGuarded([this, factor] { setZoom(factor); }); });

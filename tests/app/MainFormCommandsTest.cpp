@@ -100,7 +100,9 @@ TEST_F(CommandsTest, MainMenuHasItsEntriesInOrder) {
                   "aacSaveProject - MenuEnd\n"
                   "編集(&E): aacUndo aacRedo - aacCopy aacCut aacPaste aacDelete - aacSelectAll - "
                   "aacViewGridLine aacSnapViewGrid aacSnapToWindows aacViewContents "
-                  "aacViewWindowNames aacViewruler - aacSkinChange aacBackgroundChange "
+                  "aacViewWindowNames aacViewruler "
+                  ">ズーム(&Z)(aacZoom100 aacZoom200 aacZoom300 - aacZoomIn aacZoomOut) - "
+                  "aacSkinChange aacBackgroundChange "
                   "aacBackgroundRemove - "
                   ">Zオーダー(aacZBack aacZTop - aacZFullBack aacZFullTop) "
                   ">整列(aacAlignLeft aacAlignRight aacAlignTop aacAlignBottom "
@@ -108,7 +110,6 @@ TEST_F(CommandsTest, MainMenuHasItsEntriesInOrder) {
                   "aacSpaceHorz aacSpaceVert)\n"
                   "ツール(&T): aacSelectProperty - aacCodeGen aacCheckCode >コードの形式("
                   "CodeStyleWindow CodeStyleBase - CodeStyleWindowskin CodeStyleDispose) - "
-                  ">ズーム(&Z)(aacZoom100 aacZoom200 aacZoom300 - aacZoomIn aacZoomOut) - "
                   "aacOption\n"
                   "ヘルプ(&H): aacHelp MenuVersion"));
     EXPECT_EQ(form->MenuEnd->text(), QStringLiteral("終了"));
