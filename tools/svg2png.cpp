@@ -1,4 +1,6 @@
 // Renders an SVG file to a square PNG of the given size: svg2png IN.svg SIZE OUT.png
+#include "settings/RuntimeFolderNotice.h"
+
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -7,6 +9,7 @@
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
+    volmar::SilenceRuntimeFolderNotice();
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     if (argc != 4) {

@@ -6,22 +6,16 @@
 
 namespace volmar {
 
-#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
-
-namespace {
-
-// QT_QPA_PLATFORM holds platform names separated by ";", each perhaps with
-// ":options"; Qt tries them in turn.
 bool NamesPlatformWithoutDisplay(const QByteArray& platforms) {
     static const QByteArrayList kWithoutDisplay = {"offscreen", "minimal", "minimalegl",  "vnc",
                                                    "eglfs",     "linuxfb", "vkkhrdisplay"};
     for (const QByteArray& platform : platforms.split(';'))
-        if (kWithoutDisplay.contains(platform.left(platform.indexOf(':')).trimmed()))
+        if (kWithoutDisplay.contains(platform.split(':').first().trimmed()))
             return true;
     return false;
 }
 
-} // namespace
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
 
 QString MissingDisplayText(const QString& program) {
     if (!qEnvironmentVariableIsEmpty("DISPLAY") ||

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 namespace volmar {
@@ -11,5 +12,9 @@ namespace volmar {
 // ...). Empty where a window can be opened, and always on Windows and macOS.
 // program is the command as it was typed, for the line to repeat.
 QString MissingDisplayText(const QString& program);
+
+// Whether QT_QPA_PLATFORM's value (platform names separated by ";", each
+// perhaps with ":options", tried in turn) names one that needs no display.
+bool NamesPlatformWithoutDisplay(const QByteArray& platforms);
 
 } // namespace volmar

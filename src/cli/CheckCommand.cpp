@@ -7,6 +7,7 @@
 namespace volmar::cli {
 
 // One line per problem of the generated code; exit status 1 when there is any.
+// Advice on the file's encoding, when a name shows it, goes to standard error.
 int RunCheck(const QStringList& arguments) {
     const CliArguments parsed = ParseCliArguments(arguments, {}, 1, 1);
     const std::vector<CodeProblem> problems = CheckCode(LoadDocument(parsed.Positional[0]));
@@ -14,6 +15,8 @@ int RunCheck(const QStringList& arguments) {
     for (const CodeProblem& problem : problems)
         text += EnglishProblemText(problem) + u'\n';
     WriteStandardOutput(text.toUtf8());
+    if (const QString hint = EnglishEncodingHint(problems); !hint.isEmpty())
+        WriteStandardError(hint + u'\n');
     return problems.empty() ? 0 : 1;
 }
 

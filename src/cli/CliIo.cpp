@@ -22,6 +22,13 @@ void WriteStandardError(const QString& text) {
     std::fflush(stderr);
 }
 
+QString FailureLine(const QString& message) {
+    const char16_t last = message.isEmpty() ? 0 : message.back().unicode();
+    const bool kana = last >= 0x3041 && last <= 0x30FF;
+    const bool kanji = last >= 0x4E00 && last <= 0x9FFF;
+    return (kana || kanji ? message + u'。' : StandardErrorText(message)) + u'\n';
+}
+
 DesignDocument LoadDocument(const QString& path) {
     DesignDocument document;
     for (const TWindowItem& item : ReadDefinitions(ReadProjectFileBytes(path)))

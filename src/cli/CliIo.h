@@ -12,6 +12,11 @@ namespace volmar::cli {
 void WriteStandardOutput(const QByteArray& bytes);
 void WriteStandardError(const QString& text);
 
+// The line a failed command leaves on standard error: the editor's error-box
+// text, except that a message ending in Japanese gets the Japanese full stop
+// "。" where the box adds ".".
+QString FailureLine(const QString& message);
+
 // The document of a project file. A path with nothing at it is reported as
 // the editor reports it: "ファイル "..." は開けません。..."
 DesignDocument LoadDocument(const QString& path);

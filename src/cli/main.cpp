@@ -3,7 +3,6 @@
 #include "cli/CliIo.h"
 #include "document/CommandFailure.h"
 #include "document/ProcessText.h"
-#include "document/VolmarError.h"
 #include "settings/RuntimeFolderNotice.h"
 
 #include <QCoreApplication>
@@ -46,7 +45,7 @@ int Run(const CliCommand& command, const QStringList& arguments) {
     } catch (const UsageError& e) {
         return Usage(e.detail());
     } catch (const std::exception& e) {
-        WriteStandardError(volmar::StandardErrorText(volmar::FailureMessage(e)) + u'\n');
+        WriteStandardError(FailureLine(volmar::FailureMessage(e)));
         return 1;
     }
 }

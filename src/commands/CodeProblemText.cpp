@@ -109,4 +109,13 @@ QString JapaneseProblemText(const CodeProblem& problem) {
         .arg(ShownName(problem.Name), Japanese(problem));
 }
 
+QString EnglishEncodingHint(const std::vector<CodeProblem>& problems) {
+    for (const CodeProblem& problem : problems)
+        if (problem.Kind == CodeProblemKind::UnencodableCharacter && problem.Character == U'\uFFFD')
+            return QStringLiteral(
+                "hint: U+FFFD stands for bytes that are not code page 932, the encoding of "
+                "project files; convert a file written in UTF-8 with iconv -f UTF-8 -t CP932");
+    return {};
+}
+
 } // namespace volmar

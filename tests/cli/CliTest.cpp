@@ -127,6 +127,14 @@ TEST_F(Cli, CheckPrintsOneLinePerProblemAndFailsWhenThereIsAny) {
     EXPECT_TRUE(found.Err.isEmpty());
 }
 
+TEST_F(Cli, CheckHintsAtTheEncodingWhenANameLostItsBytes) {
+    // ゴールド in UTF-8 ends in a lead byte without its trail byte.
+    const Result r = RunCli({"check", Write("u.rsform", "[0]\r\nName=\xe3\x82\xb4\xe3\x83\xbc"
+                                                        "\xe3\x83\xab\xe3\x83\x89\r\n")});
+    EXPECT_TRUE(r.Err.startsWith("hint: U+FFFD") && r.Err.endsWith("CP932\n"))
+        << r.Err.toStdString();
+}
+
 TEST_F(Cli, FormatWritesTheDocumentAsTheEditorSavesIt) {
     const QString in = Write("a.rsform", kMessy);
     const QByteArray saved = volmar::SerializeDefinitions(MessyDocument(), false);

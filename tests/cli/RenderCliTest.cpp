@@ -195,7 +195,7 @@ TEST_F(RenderCli, SkinWritesTheFlattenedSkinAsRgbPng) {
 TEST_F(RenderCli, SkinReportsRefusedAndMissingFiles) {
     const Result bad = Run({"skin", Write("x.txt", "text"), "-o", Path("o.png")});
     EXPECT_EQ(bad.Status, 1);
-    EXPECT_EQ(bad.Err, QStringLiteral("拡張子 .txt の画像形式は処理できません.\n"));
+    EXPECT_EQ(bad.Err, QStringLiteral("拡張子 .txt の画像形式は処理できません。\n"));
     const Result missing = Run({"skin", Path("gone.png"), "-o", Path("o.png")});
     EXPECT_EQ(missing.Status, 1);
     EXPECT_TRUE(missing.Err.contains(QStringLiteral("gone.png\" は開けません。")));

@@ -135,5 +135,14 @@ TEST(CodeCheck, ProblemsComeWindowByWindowInJapaneseToo) {
               }));
 }
 
+TEST(CodeCheck, OnlyAnUndecodedNameGetsTheEncodingHint) {
+    for (const QString name : {"g\uFFFD", "gold", "a☃", "\uFFFE"}) {
+        DesignDocument document; // 9x9: problems of size for every name, none a hint
+        document.Append(MakeWindow(name, 0, 0, 9, 9));
+        EXPECT_EQ(EnglishEncodingHint(CheckCode(document)).startsWith("hint: U+FFFD stands for"),
+                  name == "g\uFFFD");
+    }
+}
+
 } // namespace
 } // namespace volmar
