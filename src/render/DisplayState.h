@@ -21,6 +21,7 @@ struct EditorDisplayState {
     bool SnapToWindows = false;          // drags snap to other windows' guides
     bool ShowContents = false;           // each window shows its contents area
     bool ShowWindowNames = true;         // each window shows its name label
+    qint32 ContentsPadding = 16;         // the contents area lies this far inside a window
 };
 
 } // namespace volmar

@@ -1,6 +1,7 @@
 // Broken PNG files: each fault ends the decoding with its message, and no
 // input makes the reader crash or read outside the file.
 
+#include "render/PngDecoder.h"
 #include "render/PngMessages.h"
 #include "render/PngTestSupport.h"
 #include "support/PngWriter.h"
@@ -253,6 +254,28 @@ TEST(PngFaults, PaletteAndTransparencyOutOfRangeAreAnInvalidPalette) {
     EXPECT_EQ(keyed(2, 6), std::string());
     EXPECT_EQ(keyed(2, 4), kInvalidPalette);
     EXPECT_EQ(keyed(6, 3), std::string()); // an alpha channel makes tRNS meaningless
+}
+
+// With alpha kept, a real entry may be all zeros, as the marker of an index
+// beyond the palette is: the indices themselves still tell.
+TEST(PngFaults, KeptAlphaStillRefusesIndicesBeyondThePalette) {
+    const auto fails = [](int bitDepth, uint highest) {
+        PngOptions options;
+        options.palette = QByteArray(9, '\0');
+        options.transparency = QByteArray(3, '\0');
+        const QByteArray png = WritePng(Indexed(bitDepth, highest), options);
+        try {
+            volmar::DecodePngWithAlpha(reinterpret_cast<const uchar*>(png.data()),
+                                       size_t(png.size()));
+        } catch (const volmar::VolmarError& error) {
+            return error.message().toStdString();
+        }
+        return std::string();
+    };
+    EXPECT_EQ(fails(8, 2), std::string());
+    EXPECT_EQ(fails(8, 3), kInvalidPalette);
+    EXPECT_EQ(fails(2, 2), std::string());
+    EXPECT_EQ(fails(2, 3), kInvalidPalette);
 }
 
 TEST(PngFaults, HugePictureIsRefusedBeforeAnythingIsAllocated) {
