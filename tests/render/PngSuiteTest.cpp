@@ -11,6 +11,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <span>
+
 #include <gtest/gtest.h>
 
 using namespace volmar::test;
@@ -108,13 +110,10 @@ TEST(PngSuite, KeptAlphaDrawnOntoWhiteIsTheFlattenedReading) {
         const QByteArray bytes = file.readAll();
         const auto* data = reinterpret_cast<const uchar*>(bytes.constData());
         QImage kept = volmar::DecodePngWithAlpha(data, size_t(bytes.size()));
-        for (int y = 0; y < kept.height(); ++y)
-            for (int x = 0; x < kept.width(); ++x) {
-                const QRgb p = kept.pixel(x, y);
-                kept.setPixel(x, y,
-                              volmar::FlattenPixel(uint(qRed(p)), uint(qGreen(p)), uint(qBlue(p)),
-                                                   uint(qAlpha(p))));
-            }
+        for (QRgb& p :
+             std::span(reinterpret_cast<QRgb*>(kept.bits()), size_t(kept.sizeInBytes() / 4)))
+            p = volmar::FlattenPixel(uint(qRed(p)), uint(qGreen(p)), uint(qBlue(p)),
+                                     uint(qAlpha(p)));
         EXPECT_EQ(kept.convertToFormat(QImage::Format_RGB32),
                   volmar::DecodePngOntoWhite(data, size_t(bytes.size())))
             << name.toStdString();
