@@ -120,13 +120,13 @@ def chunk(kind, data):
     return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body) & 0xFFFFFFFF)
 
 
-def skin_png():
+def skin_png(width=WIDTH, height=HEIGHT, colour=colour_at):
     rows = bytearray()
-    for y in range(HEIGHT):
+    for y in range(height):
         rows.append(0)  # filter type None
-        for x in range(WIDTH):
-            rows.extend(colour_at(x, y))
-    header = struct.pack(">IIBBBBB", WIDTH, HEIGHT, 8, 6, 0, 0, 0)
+        for x in range(width):
+            rows.extend(colour(x, y))
+    header = struct.pack(">IIBBBBB", width, height, 8, 6, 0, 0, 0)
     return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) +
             chunk(b"IDAT", zlib.compress(bytes(rows), 9)) + chunk(b"IEND", b""))
 

@@ -16,8 +16,9 @@ const std::vector<CliCommand>& CliCommands() {
          "FILE -o OUT.png [--skin SKIN.png] [--settings INI] [--background PICTURE.png] "
          "[--no-labels] [--no-grid]",
          "the 640x480 canvas as the editor paints it", true, RunRender},
-        {"skin", "[SKIN.png] -o OUT.png", "the skin image (built-in when none given) as RGB PNG",
-         false, RunSkin},
+        {"skin", "[SKIN.png | --target rgss1|rgss2|rgss3] -o OUT.png",
+         "the skin image (built-in when none given) as RGB PNG, RGBA for a 128x128 one", false,
+         RunSkin},
     };
     return commands;
 }

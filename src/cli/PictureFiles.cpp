@@ -19,12 +19,13 @@ namespace {
         QStringLiteral("ファイル \"%1\" を作成できません。%2").arg(MessagePath(path), reason));
 }
 
-QByteArray EncodePng(const QImage& image, const QString& path) {
+QByteArray EncodePng(const QImage& image, const QString& path,
+                     QImage::Format format = QImage::Format_RGB888) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "png");
-    if (!writer.write(image.convertToFormat(QImage::Format_RGB888)))
+    if (!writer.write(image.convertToFormat(format)))
         RaiseCannotCreate(path, writer.errorString());
     return bytes;
 }
@@ -52,6 +53,10 @@ BackgroundPicture LoadNamedBackground(const QString& path, quint32 canvasBgr) {
 
 void SaveRgbPng(const QImage& image, const QString& path) {
     ReplaceFileContent(path, EncodePng(image, path));
+}
+
+void SaveRgbaPng(const QImage& image, const QString& path) {
+    ReplaceFileContent(path, EncodePng(image, path, QImage::Format_RGBA8888));
 }
 
 } // namespace volmar::cli

@@ -21,4 +21,7 @@ BackgroundPicture LoadNamedBackground(const QString& path, quint32 canvasBgr);
 // leaves an old file whole. Raises "ファイル "..." を作成できません。...".
 void SaveRgbPng(const QImage& image, const QString& path);
 
+// The same as an RGBA PNG, with the image's alpha.
+void SaveRgbaPng(const QImage& image, const QString& path);
+
 } // namespace volmar::cli

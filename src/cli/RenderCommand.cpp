@@ -6,6 +6,7 @@
 #include "document/ProjectFile.h"
 #include "render/CanvasPainter.h"
 #include "render/Fonts.h"
+#include "render/SkinLayout.h"
 #include "render/SkinLoader.h"
 #include "settings/SettingsApply.h"
 
@@ -74,6 +75,8 @@ int RunRender(const QStringList& arguments) {
     } else {
         ApplySettings(FactorySettings(), state);
     }
+    if (const QString problem = SkinSizeProblem(state.Skin().size()); !problem.isEmpty())
+        WriteStandardError(QStringLiteral("volmar-cli: warning: %1\n").arg(problem));
     EditorDisplayState display = state.Display();
     display.ShowWindowNames = !parsed.Has(noLabels);
     display.GridVisible = display.GridVisible && !parsed.Has(noGrid);

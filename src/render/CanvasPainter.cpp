@@ -36,7 +36,7 @@ void PaintCanvas(QImage& canvas, const EditorDisplayState& state, const QImage& 
     if (state.GridVisible)
         PaintGrid(canvas, state, clip);
     DrawAllWindows(canvas, skin, document, labelFont, clip,
-                   WindowLook{state.ShowWindowNames, state.ShowContents});
+                   WindowLook{state.ShowWindowNames, state.ShowContents, state.ContentsPadding});
 }
 
 } // namespace volmar

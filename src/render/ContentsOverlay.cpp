@@ -40,15 +40,15 @@ void DotColumn(QImage& canvas, qint64 x, qint64 from, qint64 to, const Rect64& v
 
 } // namespace
 
-Rect64 ContentsArea(qint64 width, qint64 height) {
-    const Rect64 area{kContentsInset, kContentsInset, width - kContentsInset,
-                      height - kContentsInset};
+Rect64 ContentsArea(qint64 width, qint64 height, qint64 padding) {
+    const Rect64 area{padding, padding, width - padding, height - padding};
     return area.IsEmpty() ? Rect64{} : area;
 }
 
-void DrawContentsOverlay(QImage& canvas, const Rect64& window, const Rect64& visible) {
+void DrawContentsOverlay(QImage& canvas, const Rect64& window, const Rect64& visible,
+                         qint64 padding) {
     const Rect64 area =
-        ContentsArea(window.Width(), window.Height()).Translated(window.Left, window.Top);
+        ContentsArea(window.Width(), window.Height(), padding).Translated(window.Left, window.Top);
     if (area.IsEmpty() || area.Intersected(visible).IsEmpty())
         return;
     for (qint64 y = area.Top + kContentsLineHeight; y < area.Bottom - 1; y += kContentsLineHeight)

@@ -19,6 +19,7 @@ struct EditorDisplayState {
     bool ShowContents = false;           // each window shows its contents area
     bool ShowWindowNames = true;         // each window shows its name label
     int Zoom = 1;                        // screen pixels per canvas pixel, 1 to 3
+    qint32 ContentsPadding = 16;         // the contents area lies this far inside a window
 };
 
 } // namespace volmar

@@ -39,9 +39,9 @@ PngHeader ReadHeader(PngChunkWalker& walker) {
 // image data itself.
 class PngDecoding {
 public:
-    PngDecoding(PngChunkWalker& walker, PngScratch& scratch, QRgb background)
+    PngDecoding(PngChunkWalker& walker, PngScratch& scratch, QRgb background, bool keepAlpha)
         : walker_(walker), scratch_(scratch), header_(ReadHeader(walker)), run_(scratch.Joined()),
-          background_(background) {}
+          background_(background), keepAlpha_(keepAlpha) {}
 
     QImage Run() {
         for (;;) {
@@ -93,8 +93,9 @@ private:
     }
 
     void StartImageData() {
-        converter_.emplace(header_, colours_, background_);
-        image_ = QImage(int(header_.width), int(header_.height), QImage::Format_RGB32);
+        converter_.emplace(header_, colours_, background_, keepAlpha_);
+        image_ = QImage(int(header_.width), int(header_.height),
+                        keepAlpha_ ? QImage::Format_ARGB32 : QImage::Format_RGB32);
         if (image_.isNull())
             ThrowPngFault(PngFault::OutOfResources);
         data_ = std::make_unique<PngImageData>(header_, *converter_, image_, scratch_);
@@ -109,7 +110,15 @@ private:
     std::unique_ptr<PngImageData> data_;
     PngIdatRun run_;
     QRgb background_;
+    bool keepAlpha_;
 };
+
+QImage Decode(const uchar* data, size_t size, QRgb background, bool keepAlpha) {
+    PngChunkWalker walker(data, size);
+    const PngScratchLease scratch;
+    PngDecoding decoding(walker, *scratch, background, keepAlpha);
+    return decoding.Run();
+}
 
 } // namespace
 
@@ -118,10 +127,11 @@ QImage DecodePngOntoWhite(const uchar* data, size_t size) {
 }
 
 QImage DecodePngOnto(const uchar* data, size_t size, QRgb background) {
-    PngChunkWalker walker(data, size);
-    const PngScratchLease scratch;
-    PngDecoding decoding(walker, *scratch, background);
-    return decoding.Run();
+    return Decode(data, size, background, false);
+}
+
+QImage DecodePngWithAlpha(const uchar* data, size_t size) {
+    return Decode(data, size, 0xFFFFFFFFu, true);
 }
 
 } // namespace volmar

@@ -18,12 +18,24 @@ namespace {
 constexpr QRgb kWhite = 0xFFFFFFFFu;
 constexpr quint32 kRgba16ChunkPixels = 64;
 
+// Whether a row of Depth-bit indices holds one at or beyond `valid`.
+template <int Depth> bool HasIndexBeyond(const uchar* row, quint32 count, int valid) {
+    constexpr int perByte = 8 / Depth;
+    constexpr uint mask = (1u << Depth) - 1;
+    for (quint32 i = 0; i < count; ++i) {
+        const int shift = 8 - Depth * int(i % perByte + 1);
+        if (int((row[i / perByte] >> shift) & mask) >= valid)
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 PngRowConverter::PngRowConverter(const PngHeader& header, const PngColourChunks& colours,
-                                 QRgb background)
-    : background_(background | 0xFF000000u), gamma_(colours.gamma), hasKey_(colours.hasKey),
-      key_(colours.key) {
+                                 QRgb background, bool keepAlpha)
+    : background_(background | 0xFF000000u), keepAlpha_(keepAlpha), gamma_(colours.gamma),
+      hasKey_(colours.hasKey), key_(colours.key) {
     switch (header.colourType) {
     case PngPalette:
         BuildPaletteLookup(colours);
@@ -62,7 +74,9 @@ void PngRowConverter::BuildPaletteLookup(const PngColourChunks& colours) {
         const uchar* c = &colours.palette[size_t(3 * i)];
         const uint alpha = i < colours.paletteAlphaEntries ? colours.paletteAlpha[size_t(i)] : 255;
         lookup_[size_t(i)] =
-            FlattenPixelOnto(gamma_(c[0]), gamma_(c[1]), gamma_(c[2]), alpha, background_);
+            keepAlpha_
+                ? qRgba(gamma_(c[0]), gamma_(c[1]), gamma_(c[2]), int(alpha))
+                : FlattenPixelOnto(gamma_(c[0]), gamma_(c[1]), gamma_(c[2]), alpha, background_);
     }
     validIndices_ = colours.paletteEntries;
 }
@@ -72,14 +86,15 @@ void PngRowConverter::BuildGreyLookup(int bitDepth, const PngColourChunks& colou
     for (int v = 0; v < levels; ++v) {
         const uint grey = gamma_(uchar(v * 255 / (levels - 1)));
         const bool transparent = colours.hasKey && colours.key[0] == v;
-        lookup_[size_t(v)] = transparent ? background_ : OpaqueRgb(grey, grey, grey);
+        const QRgb hidden = keepAlpha_ ? qRgba(int(grey), int(grey), int(grey), 0) : background_;
+        lookup_[size_t(v)] = transparent ? hidden : OpaqueRgb(grey, grey, grey);
     }
 }
 
 void PngRowConverter::ChooseSampleConverter(const PngHeader& header) {
     const bool plain = gamma_.IsIdentity() && !hasKey_;
     // The fast alpha paths flatten onto white only.
-    const bool plainAlpha = plain && background_ == kWhite;
+    const bool plainAlpha = plain && background_ == kWhite && !keepAlpha_;
     const bool wide = header.bitDepth == 16;
     switch (header.colourType) {
     case PngGrey:
@@ -142,7 +157,9 @@ void PngRowConverter::ConvertIndexed(const PngRowConverter& self, const uchar* r
                 all &= out[i];
         }
     }
-    if (Checked && qAlpha(all) != 0xFF)
+    // Kept alphas may be 0 in real entries: then the indices themselves tell.
+    if (Checked && (self.keepAlpha_ ? HasIndexBeyond<Depth>(row, count, self.validIndices_)
+                                    : qAlpha(all) != 0xFF))
         ThrowPngFault(PngFault::InvalidPalette);
 }
 
@@ -162,16 +179,18 @@ void PngRowConverter::ConvertSamples(const PngRowConverter& self, const uchar* r
             if (self.hasKey_ && sample(p) == self.key_[0] &&
                 (!colour || (sample(p + SampleBytes) == self.key_[1] &&
                              sample(p + 2 * SampleBytes) == self.key_[2]))) {
-                out[i] = self.background_;
+                out[i] = self.keepAlpha_ ? 0u : self.background_;
                 continue;
             }
         }
         const uint r = self.gamma_(p[0]);
         const uint g = colour ? self.gamma_(p[SampleBytes]) : r;
         const uint b = colour ? self.gamma_(p[2 * SampleBytes]) : r;
-        if constexpr (alpha)
-            out[i] = FlattenPixelOnto(r, g, b, p[(Channels - 1) * SampleBytes], self.background_);
-        else
+        if constexpr (alpha) {
+            const uint a = p[(Channels - 1) * SampleBytes];
+            out[i] = self.keepAlpha_ ? qRgba(int(r), int(g), int(b), int(a))
+                                     : FlattenPixelOnto(r, g, b, a, self.background_);
+        } else
             out[i] = OpaqueRgb(r, g, b);
     }
 }

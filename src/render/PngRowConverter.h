@@ -12,12 +12,14 @@ namespace volmar {
 
 // Turns unfiltered rows of a picture into opaque pixels drawn onto a
 // background colour (white unless told): palette, gamma and transparency
-// applied, 16-bit samples cut to their most significant byte.
+// applied, 16-bit samples cut to their most significant byte. When told to
+// keep the alpha, pixels come out as straight (not premultiplied) ARGB
+// instead, a transparent key colour with alpha 0, and no background is used.
 class PngRowConverter {
 public:
     // Fails when an indexed picture has no palette or more alphas than entries.
     PngRowConverter(const PngHeader& header, const PngColourChunks& colours,
-                    QRgb background = 0xFFFFFFFFu);
+                    QRgb background = 0xFFFFFFFFu, bool keepAlpha = false);
 
     // Converts `count` pixels of `row`. Fails on a palette index beyond the palette.
     void Convert(const uchar* row, quint32 count, QRgb* out) const {
@@ -42,6 +44,7 @@ private:
 
     ConvertFunction convert_ = nullptr;
     QRgb background_;
+    bool keepAlpha_;
     PngGamma gamma_;
     // Indexed and low-depth grey pictures: the finished pixel of every value
     // (0 for an index beyond the palette).

@@ -25,10 +25,17 @@ QImage PadWithWhite(const QImage& skin) {
     return padded;
 }
 
+QImage Prepared(const QImage& skin, SkinLayout layout) {
+    if (layout == SkinLayout::Rgss2)
+        return skin.convertToFormat(QImage::Format_ARGB32);
+    return IsUsableAsIs(skin) ? skin : PadWithWhite(skin);
+}
+
 } // namespace
 
 PreparedSkin::PreparedSkin(const QImage& skin)
-    : image_(IsUsableAsIs(skin) ? skin : PadWithWhite(skin)),
-      key_(Row(kSkinKeyY)[kSkinKeyX] | 0xFF000000u), identity_(skin.cacheKey()) {}
+    : layout_(DrawnSkinLayout(skin)), image_(Prepared(skin, layout_)),
+      key_(layout_ == SkinLayout::Rgss2 ? 0 : Row(kSkinKeyY)[kSkinKeyX] | 0xFF000000u),
+      identity_(skin.cacheKey()) {}
 
 } // namespace volmar

@@ -4,6 +4,7 @@
 #include "render/PngDecoder.h"
 #include "render/PngErrors.h"
 #include "render/PngFileReader.h"
+#include "render/SkinLayout.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,9 +24,14 @@ namespace volmar {
 
 namespace {
 
+// Every skin is read flattened, as it always was; one of the layout that
+// draws with alpha is read again with its alpha kept.
 QImage DecodeBytes(const QByteArray& bytes) {
-    return DecodePngOntoWhite(reinterpret_cast<const uchar*>(bytes.constData()),
-                              size_t(bytes.size()));
+    const auto* data = reinterpret_cast<const uchar*>(bytes.constData());
+    const QImage flat = DecodePngOntoWhite(data, size_t(bytes.size()));
+    if (SkinLayoutOfSize(flat.size()) != SkinLayout::Rgss2)
+        return flat;
+    return DecodePngWithAlpha(data, size_t(bytes.size()));
 }
 
 } // namespace
@@ -40,9 +46,13 @@ QByteArray ReadPngFile(const QString& path) {
 }
 
 QImage LoadSkin(const QString& path) {
+    return LoadSkin(path, Runtime::Rgss1);
+}
+
+QImage LoadSkin(const QString& path, Runtime runtime) {
     const QFileInfo info(path);
     if (path.isEmpty() || !info.isFile())
-        return LoadBuiltInSkin();
+        return LoadBuiltInSkin(runtime);
     const QString extension = info.suffix();
     if (extension.compare(QLatin1String("png"), Qt::CaseInsensitive) != 0)
         throw VolmarError(QStringLiteral(u"拡張子 .%1 の画像形式は処理できません").arg(extension));
@@ -51,6 +61,12 @@ QImage LoadSkin(const QString& path) {
 
 QImage LoadBuiltInSkin() {
     return LoadPngResource(QStringLiteral(":/skin/SKIN.png"));
+}
+
+QImage LoadBuiltInSkin(Runtime runtime) {
+    if (runtime == Runtime::Rgss1)
+        return LoadBuiltInSkin();
+    return LoadPngResource(QStringLiteral(":/skin/SKIN2.png"));
 }
 
 QImage LoadPngResource(const QString& resourcePath) {

@@ -70,7 +70,7 @@ void DrawPreparedWindow(QImage& canvas, const PreparedSkin& skin, const TWindowI
     if (look.Names)
         DrawLabel(canvas, window.Name, labelFont, area);
     if (look.Contents)
-        DrawContentsOverlay(canvas, onCanvas, visibleOnCanvas);
+        DrawContentsOverlay(canvas, onCanvas, visibleOnCanvas, look.ContentsPadding);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "document/DesignDocument.h"
 #include "document/WindowItem.h"
+#include "render/ContentsOverlay.h"
 
 #include <QFont>
 #include <QImage>
@@ -10,16 +11,20 @@
 namespace volmar {
 
 // What a window shows besides its frame: its name label, and the outline of
-// its contents area (ContentsOverlay.h).
+// its contents area (ContentsOverlay.h), `ContentsPadding` inside its edges
+// (the target runtime's window padding).
 struct WindowLook {
     bool Names = true;
     bool Contents = false;
+    qint32 ContentsPadding = qint32(kContentsInset);
 };
 
 // Draws one window definition onto the canvas image from the skin image:
 // a white window image of the definition's size receives the stretched
 // background, the four corners, the four stretched edges (all with the colour
-// key of skin pixel (144, 16)) and the name label at (10, 10); the finished
+// key of skin pixel (144, 16)) and the name label at (10, 10); a skin drawn
+// in the Rgss2 layout (SkinLayout.h) gives its stretched background, tiled
+// pattern, corners and tiled sides by their alpha instead. The finished
 // window then replaces the canvas pixels under it, cut to the canvas and to
 // `clip` (the whole canvas when null). Only the part that reaches the canvas
 // is composed, so the window's size costs nothing beyond what is visible.

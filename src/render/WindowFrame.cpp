@@ -1,6 +1,7 @@
 #include "render/WindowFrame.h"
 
 #include "document/CanvasSize.h"
+#include "render/BlendedPieceDrawing.h"
 #include "render/CanvasImage.h"
 #include "render/SkinPieces.h"
 
@@ -77,6 +78,11 @@ private:
 void ComposeFrame(const PreparedSkin& skin, qint64 width, qint64 height, const WindowArea& area,
                   QImage& target) {
     FillArea(target, area.Visible.Translated(area.OriginX, area.OriginY), qRgb(255, 255, 255));
+    if (skin.Layout() == SkinLayout::Rgss2) {
+        for (const TiledPiece& piece : PlaceRgss2SkinPieces(width, height))
+            DrawBlendedPiece(skin, piece, area, target);
+        return;
+    }
     for (const PlacedPiece& piece : PlaceSkinPieces(width, height))
         DrawPiece(skin, piece, area, target);
 }

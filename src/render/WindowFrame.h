@@ -8,7 +8,8 @@
 namespace volmar {
 
 // Composes the window of width by height without its label into the visible
-// area: white first, then the nine pieces with the colour key.
+// area: white first, then the nine pieces with the colour key, or for a skin
+// of the Rgss2 layout its ten pieces drawn by their alpha.
 void ComposeFrame(const PreparedSkin& skin, qint64 width, qint64 height, const WindowArea& area,
                   QImage& target);
 

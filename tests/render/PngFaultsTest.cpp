@@ -1,6 +1,7 @@
 // Broken PNG files: each fault ends the decoding with its message, and no
 // input makes the reader crash or read outside the file.
 
+#include "render/PngDecoder.h"
 #include "render/PngMessages.h"
 #include "render/PngTestSupport.h"
 #include "support/PngWriter.h"
@@ -253,6 +254,23 @@ TEST(PngFaults, PaletteAndTransparencyOutOfRangeAreAnInvalidPalette) {
     EXPECT_EQ(keyed(2, 6), std::string());
     EXPECT_EQ(keyed(2, 4), kInvalidPalette);
     EXPECT_EQ(keyed(6, 3), std::string()); // an alpha channel makes tRNS meaningless
+}
+
+// Kept alpha lets a real entry be all zeros, like the beyond-the-palette marker.
+TEST(PngFaults, KeptAlphaStillRefusesIndicesBeyondThePalette) {
+    PngOptions options;
+    options.palette = QByteArray(9, '\0');
+    options.transparency = QByteArray(3, '\0');
+    for (int depth : {8, 2})
+        for (uint highest : {2u, 3u}) {
+            const QByteArray png = WritePng(Indexed(depth, highest), options);
+            const auto* data = reinterpret_cast<const uchar*>(png.data());
+            const auto decode = [&] { volmar::DecodePngWithAlpha(data, size_t(png.size())); };
+            if (highest == 3)
+                EXPECT_ANY_THROW(decode()) << depth;
+            else
+                EXPECT_NO_THROW(decode()) << depth;
+        }
 }
 
 TEST(PngFaults, HugePictureIsRefusedBeforeAnythingIsAllocated) {

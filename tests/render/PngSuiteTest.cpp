@@ -2,6 +2,7 @@
 // gives the skin image libpng's reading gives, every broken one ("x...") fails
 // with its message.
 
+#include "render/FlattenOntoWhite.h"
 #include "render/PngDecoder.h"
 #include "render/PngMessages.h"
 #include "render/PngTestSupport.h"
@@ -9,6 +10,8 @@
 
 #include <QDir>
 #include <QFile>
+
+#include <span>
 
 #include <gtest/gtest.h>
 
@@ -95,4 +98,24 @@ TEST(PngSuite, BrokenFilesFailWithTheirMessages) {
             }
     }
     EXPECT_EQ(checked, 14);
+}
+
+// Kept alpha drawn onto white is the flattened reading, for every valid file.
+TEST(PngSuite, KeptAlphaDrawnOntoWhiteIsTheFlattenedReading) {
+    for (const QString& name : SuiteFiles()) {
+        if (name.startsWith(u'x'))
+            continue;
+        QFile file(SuiteDir().filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        const auto* data = reinterpret_cast<const uchar*>(bytes.constData());
+        QImage kept = volmar::DecodePngWithAlpha(data, size_t(bytes.size()));
+        for (QRgb& p :
+             std::span(reinterpret_cast<QRgb*>(kept.bits()), size_t(kept.sizeInBytes() / 4)))
+            p = volmar::FlattenPixel(uint(qRed(p)), uint(qGreen(p)), uint(qBlue(p)),
+                                     uint(qAlpha(p)));
+        EXPECT_EQ(kept.convertToFormat(QImage::Format_RGB32),
+                  volmar::DecodePngOntoWhite(data, size_t(bytes.size())))
+            << name.toStdString();
+    }
 }
