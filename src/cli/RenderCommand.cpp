@@ -2,6 +2,7 @@
 #include "cli/CliCommand.h"
 #include "cli/CliFonts.h"
 #include "cli/CliIo.h"
+#include "cli/CliTarget.h"
 #include "cli/PictureFiles.h"
 #include "document/ProjectFile.h"
 #include "render/CanvasPainter.h"
@@ -60,12 +61,12 @@ int RunRender(const QStringList& arguments) {
     const QString background = QStringLiteral("--background");
     const QString noLabels = QStringLiteral("--no-labels");
     const QString noGrid = QStringLiteral("--no-grid");
-    const CliArguments parsed =
-        ParseCliArguments(arguments, {out, skin, settings, background}, 1, 1, {noLabels, noGrid});
+    const CliArguments parsed = ParseCliArguments(
+        arguments, {out, skin, settings, background, kTargetOption}, 1, 1, {noLabels, noGrid});
     if (!parsed.Has(out))
         throw UsageError(QStringLiteral("render needs -o OUT.png"));
 
-    const DesignDocument document = LoadDocument(parsed.Positional[0]);
+    const DesignDocument document = LoadTargetedDocument(parsed);
     NoteMissingJapaneseFont();
     CanvasState state(parsed.Has(skin) ? std::optional(parsed.Option(skin)) : std::nullopt);
     if (parsed.Has(settings)) {
@@ -81,7 +82,9 @@ int RunRender(const QStringList& arguments) {
         parsed.Has(background)
             ? LoadNamedBackground(parsed.Option(background), display.FormColor).Image()
             : QImage();
-    QImage canvas(kCanvasWidth, kCanvasHeight, QImage::Format_RGB32);
+    // The canvas is the screen of the project's target.
+    const CanvasSize screen = document.Target().Screen;
+    QImage canvas(screen.Width, screen.Height, QImage::Format_RGB32);
     PaintCanvas(canvas, display, state.Skin(), document, WindowLabelFont(), QRect(), picture);
     SaveRgbPng(canvas, parsed.Option(out));
     return 0;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/CanvasRect.h"
+#include "document/RuntimeTarget.h"
 #include "document/WindowItem.h"
 
 #include <memory>
@@ -57,8 +58,14 @@ public:
     auto begin() const { return items_.begin(); }
     auto end() const { return items_.end(); }
 
+    // The runtime and screen the project is made for; clearing the list
+    // keeps it.
+    RuntimeTarget Target() const { return target_; }
+    void SetTarget(const RuntimeTarget& target) { target_ = target; }
+
 private:
     Items items_;
+    RuntimeTarget target_;
 };
 
 // The smallest side a drawn window may have.

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImageReader>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -240,4 +241,36 @@ TEST_F(Cli, HelpGoesToStandardOutput) {
     EXPECT_TRUE(result.Out.contains("usage: volmar-cli"));
     EXPECT_TRUE(result.Out.contains("codegen FILE"));
     EXPECT_TRUE(result.Err.isEmpty());
+}
+
+TEST_F(Cli, TheTargetComesFromTheFileOrFromTheTargetOption) {
+    const QByteArray window = "[0]\r\nName=m\r\nX=0\r\nY=0\r\nR=100\r\nB=50\r\n";
+    const QString large = Write("large.rsform", "[Project]\r\nRuntime=RGSS3\r\nWidth=640\r\n"
+                                                "Height=480\r\n\r\n" +
+                                                    window);
+    const QString bad = Write("bad.rsform", "[Project]\r\nRuntime=RGSS9\r\n" + window);
+    const struct {
+        QStringList arguments;
+        QByteArray out;
+    } cases[] = {
+        {{"list", large}, "target\tRGSS3\t640\t480\n0\tm\t0\t0\t100\t50\n"},
+        {{"list", large, "--target", "rgss3"}, "target\tRGSS3\t640\t480\n0\tm\t0\t0\t100\t50\n"},
+        {{"list", large, "--target", "rgss2"}, "target\tRGSS2\t544\t416\n0\tm\t0\t0\t100\t50\n"},
+        {{"list", large, "--target", "rgss1"}, "0\tm\t0\t0\t100\t50\n"},
+        {{"list", bad, "--target", "rgss3"}, "target\tRGSS3\t544\t416\n0\tm\t0\t0\t100\t50\n"},
+        {{"codegen", large},
+         "@m = Window.new(0, 0, 100, 50)\r\n@m.contents = Bitmap.new(76,26)\r\n\r\n"},
+        {{"codegen", bad, "--target", "RGSS2", "--style", "base"},
+         "@m = Window_Base.new(0, 0, 100, 50)\r\n\r\n"},
+    };
+    for (const auto& c : cases) {
+        const Result result = RunCli(c.arguments);
+        EXPECT_EQ(result.Status, 0) << c.arguments.join(u' ').toStdString();
+        EXPECT_EQ(result.Out, c.out) << c.arguments.join(u' ').toStdString();
+        EXPECT_EQ(result.Err.count("warning"), c.arguments.contains(bad) ? 1 : 0);
+    }
+    EXPECT_EQ(RunCli({"list", large, "--target", "rgss4"}).Status, 2);
+    const Result rendered = RunCli({"render", large, "--target", "rgss2", "-o", Path("o.png")});
+    EXPECT_EQ(rendered.Status, 0) << rendered.Err.toStdString();
+    EXPECT_EQ(QImageReader(Path("o.png")).size(), QSize(544, 416));
 }
