@@ -137,36 +137,3 @@ TEST(CodeCheck, ProblemsComeWindowByWindowInJapaneseToo) {
 
 } // namespace
 } // namespace volmar
-
-namespace volmar {
-namespace {
-
-// The contents are twice the runtime's padding smaller than the window.
-TEST(CodeCheck, ContentsSizesFollowTheRuntime) {
-    const struct {
-        Runtime runtime;
-        qint32 side;
-        QStringList problems;
-    } cases[] = {
-        {Runtime::Rgss2, 33, {}},
-        {Runtime::Rgss2,
-         32,
-         {"window 0 \"w\": width 32 leaves a contents bitmap 0 wide (33 or more needed)"}},
-        {Runtime::Rgss3, 25, {}},
-        {Runtime::Rgss3,
-         24,
-         {"window 0 \"w\": width 24 leaves a contents bitmap 0 wide (25 or more needed)"}},
-    };
-    for (const auto& c : cases) {
-        DesignDocument document;
-        document.Append(test::MakeWindow("w", 0, 0, c.side, 100));
-        document.SetTarget(DefaultTarget(c.runtime)); // CheckCode(document) follows it
-        QStringList lines;
-        for (const CodeProblem& problem : CheckCode(document))
-            lines << EnglishProblemText(problem);
-        EXPECT_EQ(lines, c.problems) << RuntimeName(c.runtime).toStdString() << " " << c.side;
-    }
-}
-
-} // namespace
-} // namespace volmar

@@ -123,64 +123,41 @@ TEST(CodeGenerator, WritesEveryFormAndOptionInCp932) {
 }
 
 TEST(CodeGenerator, EveryRuntimeWritesItsOwnForms) {
-    using volmar::CodeForm;
-    using volmar::Runtime;
+    using namespace volmar;
     const TWindowItem far = MakeWindow(QStringLiteral("w"), kMin, kMax, kMax, kMin);
     const TWindowItem small = MakeWindow(QStringLiteral("窓"), -5, -7, 15, 25);
-    const QString newSkin = QStringLiteral("windowskin = Cache.system(\"Window\")");
-    const struct {
-        Runtime runtime;
-        StyleCase c;
-    } cases[] = {
-        {Runtime::Rgss1,
-         {"RGSS1 base",
-          {small},
-          {CodeForm::WindowBase, false, false},
-          "@窓 = Window_Base.new(-5, -7, 20, 32)\n@窓.contents = Bitmap.new(-12,0)\n\n"}},
+    const QString skin = QStringLiteral(".windowskin = Cache.system(\"Window\")\n");
+    const QString farRect = QStringLiteral("(-2147483648, 2147483647, 4294967295, -4294967295)\n");
+    const std::pair<Runtime, StyleCase> cases[] = {
         {Runtime::Rgss2,
-         {"RGSS2 window as RGSS1's",
-          {kMenu},
-          {},
-          "@menu  = Window.new\n@menu.x = 10\n@menu.y = 20\n@menu.width = 200\n"
-          "@menu.height = 100\n@menu.contents = Bitmap.new(168,68)\n\n"}},
-        {Runtime::Rgss2,
-         {"RGSS2 window, its skin",
+         {"RGSS2 window",
           {small},
           {CodeForm::Window, true, true},
-          "@窓  = Window.new\n@窓." + newSkin +
-              "\n@窓.x = -5\n@窓.y = -7\n@窓.width = 20\n@窓.height = 32\n"
-              "@窓.contents = Bitmap.new(-12,0)\n\n@窓.dispose\n\n"}},
+          "@窓  = Window.new\n@窓" + skin + "@窓.x = -5\n@窓.y = -7\n@窓.width = 20\n" +
+              "@窓.height = 32\n@窓.contents = Bitmap.new(-12,0)\n\n@窓.dispose\n\n"}},
         {Runtime::Rgss2,
-         {"RGSS2 base makes its contents",
-          {far, small},
+         {"RGSS2 base",
+          {far},
           {CodeForm::WindowBase, true, false},
-          "@w = Window_Base.new(-2147483648, 2147483647, 4294967295, -4294967295)\n\n"
-          "@窓 = Window_Base.new(-5, -7, 20, 32)\n\n"}},
+          "@w = Window_Base.new" + farRect + "\n"}},
         {Runtime::Rgss3,
-         {"RGSS3 window takes its rectangle",
-          {kMenu, far},
-          {},
-          "@menu = Window.new(10, 20, 200, 100)\n@menu.contents = Bitmap.new(176,76)\n\n"
-          "@w = Window.new(-2147483648, 2147483647, 4294967295, -4294967295)\n"
-          "@w.contents = Bitmap.new(4294967271,-4294967319)\n\n"}},
-        {Runtime::Rgss3,
-         {"RGSS3 window, its skin",
-          {small},
-          {CodeForm::Window, true, true},
-          "@窓 = Window.new(-5, -7, 20, 32)\n@窓." + newSkin +
-              "\n@窓.contents = Bitmap.new(-4,8)\n\n@窓.dispose\n\n"}},
+         {"RGSS3 window",
+          {small, far},
+          {CodeForm::Window, true, false},
+          "@窓 = Window.new(-5, -7, 20, 32)\n@窓" + skin + "@窓.contents = Bitmap.new(-4,8)\n\n" +
+              "@w = Window.new" + farRect + "@w" + skin +
+              "@w.contents = Bitmap.new(4294967271,-4294967319)\n\n"}},
         {Runtime::Rgss3,
          {"RGSS3 base",
-          {kMenu},
-          {CodeForm::WindowBase, true, true},
-          "@menu = Window_Base.new(10, 20, 200, 100)\n\n@menu.dispose\n\n"}},
-        {Runtime::Rgss3, {"RGSS3 empty", {}, {CodeForm::Window, true, true}, ""}},
+          {small},
+          {CodeForm::WindowBase, false, true},
+          "@窓 = Window_Base.new(-5, -7, 20, 32)\n\n@窓.dispose\n\n"}},
     };
     for (const auto& [runtime, c] : cases) {
         DesignDocument doc;
         for (const TWindowItem& window : c.windows)
             doc.Append(window);
-        const QByteArray expected = volmar::ToCp932(QString(c.code).replace(u'\n', "\r\n"));
+        const QByteArray expected = ToCp932(QString(c.code).replace(u'\n', "\r\n"));
         EXPECT_EQ(GenerateCodeBytes(doc, c.style, runtime), expected) << c.what;
     }
 }
