@@ -3,7 +3,6 @@
 
 #include "app/DisplayPath.h"
 #include "dialogs/Dialogs.h"
-#include "document/FormText.h"
 #include "document/ProjectFile.h"
 #include "document/VolmarError.h"
 #include "edit/StepNames.h"
@@ -33,8 +32,10 @@ void TMainForm::aacOpenProjectExecute() {
 // step, so undo brings the old document back.
 void TMainForm::OpenProject(const QString& path) {
     volmar::DesignDocument::Items items;
+    volmar::ProjectContents contents;
     try {
-        for (const TWindowItem& item : volmar::ReadDefinitions(volmar::ReadProjectFileBytes(path)))
+        contents = volmar::ReadProjectText(volmar::ReadProjectFileBytes(path));
+        for (const TWindowItem& item : contents.Items)
             items.push_back(std::make_unique<TWindowItem>(item));
     } catch (const volmar::VolmarError&) {
         ReplaceDocument({}, volmar::ProjectName{}, volmar::kStepOpenProject);
@@ -43,6 +44,7 @@ void TMainForm::OpenProject(const QString& path) {
     ReplaceDocument(std::move(items),
                     volmar::ProjectName{path, volmar::DisplayPath(StatusPanels[0]->font(), path)},
                     volmar::kStepOpenProject);
+    document_.SetTarget(contents.Target); // saving writes it back
     RememberProject(path);
 }
 

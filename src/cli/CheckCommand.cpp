@@ -1,6 +1,7 @@
 #include "cli/CliArguments.h"
 #include "cli/CliCommand.h"
 #include "cli/CliIo.h"
+#include "cli/CliTarget.h"
 #include "commands/CodeCheck.h"
 #include "commands/CodeProblemText.h"
 
@@ -9,8 +10,8 @@ namespace volmar::cli {
 // One line per problem of the generated code; exit status 1 when there is any.
 // Advice on the file's encoding, when a name shows it, goes to standard error.
 int RunCheck(const QStringList& arguments) {
-    const CliArguments parsed = ParseCliArguments(arguments, {}, 1, 1);
-    const std::vector<CodeProblem> problems = CheckCode(LoadDocument(parsed.Positional[0]));
+    const CliArguments parsed = ParseCliArguments(arguments, {kTargetOption}, 1, 1);
+    const std::vector<CodeProblem> problems = CheckCode(LoadTargetedDocument(parsed));
     QString text;
     for (const CodeProblem& problem : problems)
         text += EnglishProblemText(problem) + u'\n';

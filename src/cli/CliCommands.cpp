@@ -4,18 +4,18 @@ namespace volmar::cli {
 
 const std::vector<CliCommand>& CliCommands() {
     static const std::vector<CliCommand> commands = {
-        {"list", "FILE", "one line per window: index, name, left, top, right, bottom (TAB, UTF-8)",
-         false, RunList},
-        {"codegen", "FILE [--style window|base] [--windowskin] [--dispose]",
+        {"list", "FILE [--target T]",
+         "one line per window: index, name, left, top, right, bottom (TAB, UTF-8)", false, RunList},
+        {"codegen", "FILE [--style window|base] [--windowskin] [--dispose] [--target T]",
          "the Ruby code of the windows (code page 932, CR LF)", false, RunCodegen},
-        {"check", "FILE", "one line per problem of the generated code; exit status 1 if any", false,
-         RunCheck},
-        {"format", "FILE [-o OUT]", "the document as the editor saves it, to OUT or stdout", false,
-         RunFormat},
+        {"check", "FILE [--target T]",
+         "one line per problem of the generated code; exit status 1 if any", false, RunCheck},
+        {"format", "FILE [-o OUT] [--target T]",
+         "the document as the editor saves it, to OUT or stdout", false, RunFormat},
         {"render",
          "FILE -o OUT.png [--skin SKIN.png] [--settings INI] [--background PICTURE.png] "
-         "[--no-labels] [--no-grid]",
-         "the 640x480 canvas as the editor paints it", true, RunRender},
+         "[--no-labels] [--no-grid] [--target T]",
+         "the target's screen (640x480 for RGSS1) as the editor paints it", true, RunRender},
         {"skin", "[SKIN.png | --target rgss1|rgss2|rgss3] -o OUT.png",
          "the skin image (built-in when none given) as RGB PNG, RGBA for a 128x128 one", false,
          RunSkin},
@@ -39,6 +39,7 @@ QString UsageText() {
                                                          QLatin1StringView(command.Synopsis));
         text += QStringLiteral("  %1  %2\n").arg(call, -22).arg(QString::fromUtf8(command.Summary));
     }
+    text += QStringLiteral("\nT: rgss1, rgss2 or rgss3, instead of the runtime the file names\n");
     text += QStringLiteral("\nexit status: 0 success, 1 a file cannot be read or written "
                            "(check: or a problem was found), 2 bad arguments\n");
     return text;

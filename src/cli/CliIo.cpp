@@ -1,6 +1,5 @@
 #include "cli/CliIo.h"
 
-#include "document/FormText.h"
 #include "document/ProjectFile.h"
 #include "document/VolmarError.h"
 
@@ -30,9 +29,14 @@ QString FailureLine(const QString& message) {
 }
 
 DesignDocument LoadDocument(const QString& path) {
+    const ProjectContents contents = ReadProjectText(ReadProjectFileBytes(path));
+    if (contents.TargetProblem)
+        WriteStandardError(
+            QStringLiteral("volmar-cli: warning: %1\n").arg(*contents.TargetProblem));
     DesignDocument document;
-    for (const TWindowItem& item : ReadDefinitions(ReadProjectFileBytes(path)))
+    for (const TWindowItem& item : contents.Items)
         document.Append(item);
+    document.SetTarget(contents.Target);
     return document;
 }
 

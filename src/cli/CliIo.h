@@ -17,8 +17,9 @@ void WriteStandardError(const QString& text);
 // "。" where the box adds ".".
 QString FailureLine(const QString& message);
 
-// The document of a project file. A path with nothing at it is reported as
-// the editor reports it: "ファイル "..." は開けません。..."
+// The document of a project file, with its target. A path with nothing at it
+// is reported as the editor reports it: "ファイル "..." は開けません。...";
+// a [Project] section that cannot be read, as a warning on standard error.
 DesignDocument LoadDocument(const QString& path);
 
 } // namespace volmar::cli

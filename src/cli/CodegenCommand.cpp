@@ -1,6 +1,7 @@
 #include "cli/CliArguments.h"
 #include "cli/CliCommand.h"
 #include "cli/CliIo.h"
+#include "cli/CliTarget.h"
 #include "commands/CodeGenerator.h"
 
 namespace volmar::cli {
@@ -29,9 +30,10 @@ CodeStyle ChosenStyle(const CliArguments& parsed) {
 
 int RunCodegen(const QStringList& arguments) {
     const CliArguments parsed =
-        ParseCliArguments(arguments, {kStyle}, 1, 1, {kWindowskin, kDispose});
+        ParseCliArguments(arguments, {kStyle, kTargetOption}, 1, 1, {kWindowskin, kDispose});
     const CodeStyle style = ChosenStyle(parsed);
-    WriteStandardOutput(GenerateCodeBytes(LoadDocument(parsed.Positional[0]), style));
+    const DesignDocument document = LoadTargetedDocument(parsed);
+    WriteStandardOutput(GenerateCodeBytes(document, style, document.Target().Version));
     return 0;
 }
 

@@ -1,19 +1,19 @@
 #include "cli/CliArguments.h"
 #include "cli/CliCommand.h"
 #include "cli/CliIo.h"
-#include "document/FormText.h"
+#include "cli/CliTarget.h"
 #include "document/ProjectFile.h"
 
 namespace volmar::cli {
 
 int RunFormat(const QStringList& arguments) {
     const QString out = QStringLiteral("-o");
-    const CliArguments parsed = ParseCliArguments(arguments, {out}, 1, 1);
-    const DesignDocument document = LoadDocument(parsed.Positional[0]);
+    const CliArguments parsed = ParseCliArguments(arguments, {out, kTargetOption}, 1, 1);
+    const DesignDocument document = LoadTargetedDocument(parsed);
     if (parsed.Has(out))
         SaveProjectFile(document, parsed.Option(out));
     else
-        WriteStandardOutput(SerializeDefinitions(document, false));
+        WriteStandardOutput(ProjectText(document));
     return 0;
 }
 

@@ -2,6 +2,7 @@
 #include "cli/CliCommand.h"
 #include "cli/CliFonts.h"
 #include "cli/CliIo.h"
+#include "cli/CliTarget.h"
 #include "cli/PictureFiles.h"
 #include "document/ProjectFile.h"
 #include "render/CanvasPainter.h"
@@ -61,12 +62,12 @@ int RunRender(const QStringList& arguments) {
     const QString background = QStringLiteral("--background");
     const QString noLabels = QStringLiteral("--no-labels");
     const QString noGrid = QStringLiteral("--no-grid");
-    const CliArguments parsed =
-        ParseCliArguments(arguments, {out, skin, settings, background}, 1, 1, {noLabels, noGrid});
+    const CliArguments parsed = ParseCliArguments(
+        arguments, {out, skin, settings, background, kTargetOption}, 1, 1, {noLabels, noGrid});
     if (!parsed.Has(out))
         throw UsageError(QStringLiteral("render needs -o OUT.png"));
 
-    const DesignDocument document = LoadDocument(parsed.Positional[0]);
+    const DesignDocument document = LoadTargetedDocument(parsed);
     NoteMissingJapaneseFont();
     CanvasState state(parsed.Has(skin) ? std::optional(parsed.Option(skin)) : std::nullopt);
     if (parsed.Has(settings)) {
@@ -84,6 +85,7 @@ int RunRender(const QStringList& arguments) {
         parsed.Has(background)
             ? LoadNamedBackground(parsed.Option(background), display.FormColor).Image()
             : QImage();
+    // The canvas is the screen of the project's target.
     QImage canvas(document.Canvas().Width, document.Canvas().Height, QImage::Format_RGB32);
     PaintCanvas(canvas, display, state.Skin(), document, WindowLabelFont(), QRect(), picture);
     SaveRgbPng(canvas, parsed.Option(out));

@@ -42,15 +42,16 @@ void CheckName(std::vector<CodeProblem>& problems, int index, const QString& nam
 }
 
 void CheckSide(std::vector<CodeProblem>& problems, CodeProblemKind kind, int index,
-               const QString& name, qint64 side) {
-    if (side < kSmallestUsefulSide)
-        problems.push_back({kind, index, name, 0, -1, side});
+               const QString& name, qint64 side, qint64 inset) {
+    if (side <= inset)
+        problems.push_back({kind, index, name, 0, -1, side, inset});
 }
 
 } // namespace
 
-std::vector<CodeProblem> CheckCode(const DesignDocument& document) {
+std::vector<CodeProblem> CheckCode(const DesignDocument& document, Runtime runtime) {
     static_assert(kSmallestUsefulSide == kContentsInset + 1);
+    const qint64 inset = ContentsInset(runtime);
     std::vector<CodeProblem> problems;
     QHash<QByteArray, int> firstWithName;
     for (int index = 0; index < document.Count(); ++index) {
@@ -62,11 +63,15 @@ std::vector<CodeProblem> CheckCode(const DesignDocument& document) {
         else
             firstWithName.insert(variable, index);
         CheckSide(problems, CodeProblemKind::TooNarrow, index, item.Name,
-                  qint64(item.Right) - item.Left);
+                  qint64(item.Right) - item.Left, inset);
         CheckSide(problems, CodeProblemKind::TooLow, index, item.Name,
-                  qint64(item.Bottom) - item.Top);
+                  qint64(item.Bottom) - item.Top, inset);
     }
     return problems;
+}
+
+std::vector<CodeProblem> CheckCode(const DesignDocument& document) {
+    return CheckCode(document, document.Target().Version);
 }
 
 } // namespace volmar

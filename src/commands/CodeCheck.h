@@ -1,6 +1,8 @@
 #pragma once
 
+#include "commands/CodeGenerator.h"
 #include "document/DesignDocument.h"
+#include "document/RuntimeTarget.h"
 
 #include <vector>
 
@@ -24,18 +26,23 @@ struct CodeProblem {
     CodeProblemKind Kind;
     int Index; // the window's place in the document, 0 furthest back
     QString Name;
-    char32_t Character = 0; // the character kinds: the first offending one
-    int EarlierIndex = -1;  // DuplicateName: the window first given the name
-    qint64 Size = 0;        // TooNarrow, TooLow: the window's width or height
+    char32_t Character = 0;        // the character kinds: the first offending one
+    int EarlierIndex = -1;         // DuplicateName: the window first given the name
+    qint64 Size = 0;               // TooNarrow, TooLow: the window's width or height
+    qint64 Inset = kContentsInset; // TooNarrow, TooLow: how much smaller the contents are
 };
 
-// The smallest width or height that leaves a contents bitmap of one pixel.
+// The smallest width or height that leaves a contents bitmap of one pixel in
+// RGSS1 and RGSS2; in RGSS3 it is 25.
 inline constexpr qint64 kSmallestUsefulSide = 33;
 
 // The problems of every window, back to front; per window its name problems
 // (an empty name alone; else a leading digit, the first forbidden and the
 // first unencodable character), a shared name, then width and height. Names
-// are compared as the code writes them, in code page 932.
+// are compared as the code writes them, in code page 932. The contents are
+// those of the runtime's windows, whichever form makes them.
+std::vector<CodeProblem> CheckCode(const DesignDocument& document, Runtime runtime);
+// For the runtime the document is made for.
 std::vector<CodeProblem> CheckCode(const DesignDocument& document);
 
 } // namespace volmar

@@ -8,54 +8,74 @@ namespace {
 
 // What every form writes of a definition.
 struct Block {
-    explicit Block(const TWindowItem& item)
+    Block(const TWindowItem& item, Runtime runtime)
         : Variable(u'@' + item.Name), Width(qint64(item.Right) - item.Left),
-          Height(qint64(item.Bottom) - item.Top) {}
+          Height(qint64(item.Bottom) - item.Top), Inset(ContentsInset(runtime)) {}
 
     QString ContentsLine() const {
         return Variable + QStringLiteral(".contents = Bitmap.new(%1,%2)")
-                              .arg(Width - kContentsInset)
-                              .arg(Height - kContentsInset);
+                              .arg(Width - Inset)
+                              .arg(Height - Inset);
+    }
+
+    // "(x, y, width, height)"
+    QString Rectangle(const TWindowItem& item) const {
+        const QStringList numbers{QString::number(item.Left), QString::number(item.Top),
+                                  QString::number(Width), QString::number(Height)};
+        return u'(' + numbers.join(QStringLiteral(", ")) + u')';
     }
 
     QString Variable;
     qint64 Width;
     qint64 Height;
+    qint64 Inset;
 };
 
-void AppendWindowBlock(QStringList& lines, const TWindowItem& item, bool windowskin) {
-    const Block block(item);
-    const QString& variable = block.Variable;
-    lines << variable + QStringLiteral("  = Window.new");
-    if (windowskin)
-        lines << variable +
-                     QStringLiteral(
-                         ".windowskin = RPG::Cache.windowskin($game_system.windowskin_name)");
-    lines << variable + QStringLiteral(".x = ") + QString::number(item.Left)
-          << variable + QStringLiteral(".y = ") + QString::number(item.Top)
-          << variable + QStringLiteral(".width = ") + QString::number(block.Width)
-          << variable + QStringLiteral(".height = ") + QString::number(block.Height)
-          << block.ContentsLine() << QString();
+QString SkinLine(const QString& variable, Runtime runtime) {
+    if (runtime == Runtime::Rgss1)
+        return variable +
+               QStringLiteral(".windowskin = RPG::Cache.windowskin($game_system.windowskin_name)");
+    return variable + QStringLiteral(".windowskin = Cache.system(\"Window\")");
 }
 
-void AppendBaseBlock(QStringList& lines, const TWindowItem& item) {
-    const Block block(item);
-    const QStringList numbers{QString::number(item.Left), QString::number(item.Top),
-                              QString::number(block.Width), QString::number(block.Height)};
-    lines << block.Variable + QStringLiteral(" = Window_Base.new(") +
-                 numbers.join(QStringLiteral(", ")) + u')'
-          << block.ContentsLine() << QString();
+void AppendWindowBlock(QStringList& lines, const TWindowItem& item, bool windowskin,
+                       Runtime runtime) {
+    const Block block(item, runtime);
+    const QString& variable = block.Variable;
+    const bool rectangleInNew = runtime == Runtime::Rgss3;
+    if (rectangleInNew)
+        lines << variable + QStringLiteral(" = Window.new") + block.Rectangle(item);
+    else
+        lines << variable + QStringLiteral("  = Window.new");
+    if (windowskin)
+        lines << SkinLine(variable, runtime);
+    if (!rectangleInNew)
+        lines << variable + QStringLiteral(".x = ") + QString::number(item.Left)
+              << variable + QStringLiteral(".y = ") + QString::number(item.Top)
+              << variable + QStringLiteral(".width = ") + QString::number(block.Width)
+              << variable + QStringLiteral(".height = ") + QString::number(block.Height);
+    lines << block.ContentsLine() << QString();
+}
+
+// From RGSS2 on, Window_Base makes its contents itself.
+void AppendBaseBlock(QStringList& lines, const TWindowItem& item, Runtime runtime) {
+    const Block block(item, runtime);
+    lines << block.Variable + QStringLiteral(" = Window_Base.new") + block.Rectangle(item);
+    if (runtime == Runtime::Rgss1)
+        lines << block.ContentsLine();
+    lines << QString();
 }
 
 } // namespace
 
-QStringList GenerateCodeLines(const DesignDocument& document, const CodeStyle& style) {
+QStringList GenerateCodeLines(const DesignDocument& document, const CodeStyle& style,
+                              Runtime runtime) {
     QStringList lines;
     for (const auto& item : document) {
         if (style.Form == CodeForm::WindowBase)
-            AppendBaseBlock(lines, *item);
+            AppendBaseBlock(lines, *item, runtime);
         else
-            AppendWindowBlock(lines, *item, style.Windowskin);
+            AppendWindowBlock(lines, *item, style.Windowskin, runtime);
     }
     if (style.Dispose && !document.IsEmpty()) {
         for (const auto& item : document)
@@ -65,9 +85,10 @@ QStringList GenerateCodeLines(const DesignDocument& document, const CodeStyle& s
     return lines;
 }
 
-QByteArray GenerateCodeBytes(const DesignDocument& document, const CodeStyle& style) {
+QByteArray GenerateCodeBytes(const DesignDocument& document, const CodeStyle& style,
+                             Runtime runtime) {
     QByteArray out;
-    for (const QString& line : GenerateCodeLines(document, style))
+    for (const QString& line : GenerateCodeLines(document, style, runtime))
         out.append(ToCp932(line)).append("\r\n");
     return out;
 }

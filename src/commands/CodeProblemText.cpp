@@ -48,13 +48,13 @@ QString English(const CodeProblem& p) {
     case CodeProblemKind::TooNarrow:
         return QStringLiteral("width %1 leaves a contents bitmap %2 wide (%3 or more needed)")
             .arg(p.Size)
-            .arg(p.Size - kContentsInset)
-            .arg(kSmallestUsefulSide);
+            .arg(p.Size - p.Inset)
+            .arg(p.Inset + 1);
     case CodeProblemKind::TooLow:
         return QStringLiteral("height %1 leaves a contents bitmap %2 high (%3 or more needed)")
             .arg(p.Size)
-            .arg(p.Size - kContentsInset)
-            .arg(kSmallestUsefulSide);
+            .arg(p.Size - p.Inset)
+            .arg(p.Inset + 1);
     }
     return {};
 }
@@ -83,14 +83,14 @@ QString Japanese(const CodeProblem& p) {
         return QStringLiteral(
                    "幅 %1 では内容のビットマップの幅が %2 になります (%3 以上が必要です)。")
             .arg(p.Size)
-            .arg(p.Size - kContentsInset)
-            .arg(kSmallestUsefulSide);
+            .arg(p.Size - p.Inset)
+            .arg(p.Inset + 1);
     case CodeProblemKind::TooLow:
         return QStringLiteral(
                    "高さ %1 では内容のビットマップの高さが %2 になります (%3 以上が必要です)。")
             .arg(p.Size)
-            .arg(p.Size - kContentsInset)
-            .arg(kSmallestUsefulSide);
+            .arg(p.Size - p.Inset)
+            .arg(p.Inset + 1);
     }
     return {};
 }

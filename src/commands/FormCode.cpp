@@ -38,8 +38,9 @@ TCodeForm::TCodeForm(QWidget* parent) : QDialog(parent) {
 
 void TCodeForm::Fill(const DesignDocument& document, const CodeStyle& style) {
     // The same bytes volmar-cli prints, read back: every line ends with a
-    // line break, the empty line closing the last block included.
-    QString text = FromCp932(GenerateCodeBytes(document, style));
+    // line break, the empty line closing the last block included. The code
+    // is that of the runtime the document is made for.
+    QString text = FromCp932(GenerateCodeBytes(document, style, document.Target().Version));
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     CodeMemo->setPlainText(text);
 }

@@ -102,10 +102,10 @@ void DesignDocument::SetSelected(TWindowItem* item, bool selected) {
     NotifySelection();
 }
 
-void DesignDocument::SetCanvas(const CanvasSize& canvas) {
-    if (canvas == canvas_)
+void DesignDocument::SetTarget(const RuntimeTarget& target) {
+    if (target == target_)
         return;
-    canvas_ = canvas;
+    target_ = target;
     notices_.Notify(DocumentChanges{.Canvas = true});
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "document/CanvasRect.h"
-#include "document/CanvasSize.h"
 #include "document/DocumentChanges.h"
+#include "document/RuntimeTarget.h"
 #include "document/WindowItem.h"
 
 #include <memory>
@@ -49,9 +49,8 @@ public:
     void SetAllSelected(bool selected);
     void SetSelected(TWindowItem* item, bool selected);
 
-    // The canvas the windows are laid out on.
-    const CanvasSize& Canvas() const { return canvas_; }
-    void SetCanvas(const CanvasSize& canvas);
+    // The canvas the windows are laid out on: the screen of the target.
+    const CanvasSize& Canvas() const { return target_.Screen; }
 
     ChangeNotifier& Notices() { return notices_; }
     void Notify(const DocumentChanges& changes) { notices_.Notify(changes); }
@@ -73,12 +72,17 @@ public:
     auto begin() const { return items_.begin(); }
     auto end() const { return items_.end(); }
 
+    // The runtime and screen the project is made for; clearing the list
+    // keeps it. A change is announced as a change of the canvas.
+    RuntimeTarget Target() const { return target_; }
+    void SetTarget(const RuntimeTarget& target);
+
 private:
     void NotifyList();
     void NotifySelection();
 
     Items items_;
-    CanvasSize canvas_;
+    RuntimeTarget target_;
     ChangeNotifier notices_;
 };
 

@@ -2,7 +2,6 @@
 
 #include "document/BoundedRead.h"
 #include "document/FileReplace.h"
-#include "document/FormText.h"
 #include "document/VolmarError.h"
 
 #include <QFile>
@@ -20,7 +19,7 @@ namespace {
 } // namespace
 
 void SaveProjectFile(const DesignDocument& document, const QString& path) {
-    ReplaceFileContent(path, SerializeDefinitions(document, false));
+    ReplaceFileContent(path, ProjectText(document));
 }
 
 QByteArray ReadProjectFileBytes(const QString& path) {
@@ -35,10 +34,17 @@ QByteArray ReadProjectFileBytes(const QString& path) {
     return bytes;
 }
 
-std::optional<std::vector<TWindowItem>> LoadProjectFile(const QString& path) {
+std::optional<ProjectContents> LoadProject(const QString& path) {
     if (!QFileInfo::exists(path))
         return std::nullopt;
-    return ReadDefinitions(ReadProjectFileBytes(path));
+    return ReadProjectText(ReadProjectFileBytes(path));
+}
+
+std::optional<std::vector<TWindowItem>> LoadProjectFile(const QString& path) {
+    std::optional<ProjectContents> contents = LoadProject(path);
+    if (!contents)
+        return std::nullopt;
+    return std::move(contents->Items);
 }
 
 } // namespace volmar

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/DesignDocument.h"
+#include "document/ProjectText.h"
 #include "document/WindowItem.h"
 
 #include <QByteArray>
@@ -11,7 +12,8 @@
 
 namespace volmar {
 
-// Writes the form text of every definition to path, creating the file or
+// Writes the project text of the document (its target, when it is not RGSS1
+// on 640x480, and every definition) to path, creating the file or
 // replacing its whole content. The bytes go to a temporary file that then
 // takes the file's place, so a failed save leaves an old file whole.
 // Raises VolmarError "ファイル "<full path>" を作成できません。<reason>".
@@ -23,8 +25,12 @@ void SaveProjectFile(const DesignDocument& document, const QString& path);
 // when it holds more than kMaxTextBytes.
 QByteArray ReadProjectFileBytes(const QString& path);
 
-// The definitions of the project file at path; no value when no file exists
-// there. Raises as ReadProjectFileBytes when the file cannot be read.
+// The definitions and the target of the project file at path; no value when
+// no file exists there. Raises as ReadProjectFileBytes when the file cannot
+// be read.
+std::optional<ProjectContents> LoadProject(const QString& path);
+
+// The definitions alone.
 std::optional<std::vector<TWindowItem>> LoadProjectFile(const QString& path);
 
 } // namespace volmar

@@ -39,4 +39,20 @@ bool IsClassicTarget(const RuntimeTarget& target) {
     return target == RuntimeTarget{};
 }
 
+qint32 ContentsInset(Runtime runtime) {
+    return 2 * WindowPadding(runtime);
+}
+
+bool IsPossibleTarget(const RuntimeTarget& target) {
+    if (target.Screen == DefaultScreen(target.Version))
+        return true;
+    return target.Version == Runtime::Rgss3 && target.Screen == kDefaultCanvas;
+}
+
+RuntimeTarget MovedToRuntime(const RuntimeTarget& from, Runtime runtime) {
+    if (runtime == Runtime::Rgss3 && from.Version == Runtime::Rgss3)
+        return from;
+    return DefaultTarget(runtime);
+}
+
 } // namespace volmar

@@ -38,4 +38,16 @@ std::optional<Runtime> ParseRuntime(QStringView name);
 // The target every older project has: RGSS1 on a 640x480 screen.
 bool IsClassicTarget(const RuntimeTarget& target);
 
+// How much narrower and lower a window's contents are than the window: twice
+// its padding, 32 or 24 pixels.
+qint32 ContentsInset(Runtime runtime);
+
+// Whether the runtime can run on that screen: RGSS1 and RGSS2 only on their
+// own, RGSS3 on 544x416 or, resized at start, on 640x480.
+bool IsPossibleTarget(const RuntimeTarget& target);
+
+// The target a project gets when it is moved to another runtime: RGSS3 keeps
+// the screen of an RGSS3 project, every other move takes the runtime's own.
+RuntimeTarget MovedToRuntime(const RuntimeTarget& from, Runtime runtime);
+
 } // namespace volmar

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImageReader>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -248,4 +249,27 @@ TEST_F(Cli, HelpGoesToStandardOutput) {
     EXPECT_TRUE(result.Out.contains("usage: volmar-cli"));
     EXPECT_TRUE(result.Out.contains("codegen FILE"));
     EXPECT_TRUE(result.Err.isEmpty());
+}
+
+TEST_F(Cli, TheTargetComesFromTheFileOrFromTheTargetOption) {
+    const QByteArray window = "[0]\r\nName=m\r\nX=0\r\nY=0\r\nR=24\r\nB=50\r\n";
+    const QString large =
+        Write("l.rsform", "[Project]\r\nRuntime=RGSS3\r\nWidth=640\r\nHeight=480\r\n" + window);
+    const QString bad = Write("b.rsform", "[Project]\r\nRuntime=RGSS9\r\n" + window);
+    const QByteArray listed = "0\tm\t0\t0\t24\t50\n";
+    for (const auto& [arguments, out] : {
+             std::pair{QStringList{"list", large}, "target\tRGSS3\t640\t480\n" + listed},
+             {{"list", large, "--target", "RGSS1"}, listed},
+             {{"list", bad, "--target", "rgss3"}, "target\tRGSS3\t544\t416\n" + listed},
+             {{"check", large},
+              "window 0 \"m\": width 24 leaves a contents bitmap 0 wide (25 or "
+              "more needed)\n"},
+         }) {
+        const Result result = RunCli(arguments);
+        EXPECT_EQ(result.Out, out) << arguments.join(u' ').toStdString();
+        EXPECT_EQ(result.Err.count("warning"), arguments.contains(bad) ? 1 : 0);
+    }
+    EXPECT_EQ(RunCli({"list", large, "--target", "rgss4"}).Status, 2);
+    ASSERT_EQ(RunCli({"render", large, "--target", "rgss2", "-o", Path("o.png")}).Status, 0);
+    EXPECT_EQ(QImageReader(Path("o.png")).size(), QSize(544, 416));
 }

@@ -121,3 +121,43 @@ TEST(CodeGenerator, WritesEveryFormAndOptionInCp932) {
         EXPECT_EQ(GenerateCodeBytes(doc, c.style), expected) << c.what;
     }
 }
+
+TEST(CodeGenerator, EveryRuntimeWritesItsOwnForms) {
+    using namespace volmar;
+    const TWindowItem far = MakeWindow(QStringLiteral("w"), kMin, kMax, kMax, kMin);
+    const TWindowItem small = MakeWindow(QStringLiteral("窓"), -5, -7, 15, 25);
+    const QString skin = QStringLiteral(".windowskin = Cache.system(\"Window\")\n");
+    const QString farRect = QStringLiteral("(-2147483648, 2147483647, 4294967295, -4294967295)\n");
+    const std::pair<Runtime, StyleCase> cases[] = {
+        {Runtime::Rgss2,
+         {"RGSS2 window",
+          {small},
+          {CodeForm::Window, true, true},
+          "@窓  = Window.new\n@窓" + skin + "@窓.x = -5\n@窓.y = -7\n@窓.width = 20\n" +
+              "@窓.height = 32\n@窓.contents = Bitmap.new(-12,0)\n\n@窓.dispose\n\n"}},
+        {Runtime::Rgss2,
+         {"RGSS2 base",
+          {far},
+          {CodeForm::WindowBase, true, false},
+          "@w = Window_Base.new" + farRect + "\n"}},
+        {Runtime::Rgss3,
+         {"RGSS3 window",
+          {small, far},
+          {CodeForm::Window, true, false},
+          "@窓 = Window.new(-5, -7, 20, 32)\n@窓" + skin + "@窓.contents = Bitmap.new(-4,8)\n\n" +
+              "@w = Window.new" + farRect + "@w" + skin +
+              "@w.contents = Bitmap.new(4294967271,-4294967319)\n\n"}},
+        {Runtime::Rgss3,
+         {"RGSS3 base",
+          {small},
+          {CodeForm::WindowBase, false, true},
+          "@窓 = Window_Base.new(-5, -7, 20, 32)\n\n@窓.dispose\n\n"}},
+    };
+    for (const auto& [runtime, c] : cases) {
+        DesignDocument doc;
+        for (const TWindowItem& window : c.windows)
+            doc.Append(window);
+        const QByteArray expected = ToCp932(QString(c.code).replace(u'\n', "\r\n"));
+        EXPECT_EQ(GenerateCodeBytes(doc, c.style, runtime), expected) << c.what;
+    }
+}
