@@ -30,6 +30,8 @@ const CommandEntry kCommands[] = {
      kNone, 5, &TMainForm::aacSaveAsProjectExecute, false},
     {&TMainForm::aacSaveProject, "aacSaveProject", "プロジェクトの上書き保存", true,
      Ctrl(Qt::Key_S), 6, &TMainForm::aacSaveProjectExecute, false},
+    {&TMainForm::aacProjectSetting, "aacProjectSetting", "プロジェクトの設定...", false, kNone,
+     kNoImage, &TMainForm::aacProjectSettingExecute, false},
     {&TMainForm::aacCopy, "aacCopy", "コピー", true, Ctrl(Qt::Key_C), 10,
      &TMainForm::aacCopyExecute, false},
     {&TMainForm::aacCut, "aacCut", "切り取り", true, Ctrl(Qt::Key_X), 9, &TMainForm::aacCutExecute,

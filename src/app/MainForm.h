@@ -88,6 +88,7 @@ public:
     QMenu* MenuRecentFiles = nullptr; // "最近使ったプロジェクト" in the file menu
     QStatusBar* StatusBar = nullptr;
     std::array<QLabel*, 4> StatusPanels{}; // file path, "X:", "Y:", always empty
+    QLabel* StatusNotice = nullptr;        // ShowNotice's text, hidden when there is none
 
     // ---- Command table --------------------------------------------------
     QAction* aacUndo = nullptr;
@@ -96,6 +97,7 @@ public:
     QAction* aacOpenProject = nullptr;
     QAction* aacSaveAsProject = nullptr;
     QAction* aacSaveProject = nullptr;
+    QAction* aacProjectSetting = nullptr; // the project's runtime and screen
     QAction* aacCopy = nullptr;
     QAction* aacCut = nullptr;
     QAction* aacPaste = nullptr;
@@ -145,6 +147,9 @@ public:
     const QString& currentFileName() const { return currentFileName_; }
     void setCurrentFileName(const QString& path) { currentFileName_ = path; }
     void setStatusText(int panel, const QString& text);
+    // A note in the status bar beside the panels, e.g. about a file that was
+    // read only in part; empty text takes it away.
+    void ShowNotice(const QString& text);
 
     // ---- Undo history ---------------------------------------------------------
     // Every change of the document's list, edges or names is a step on this
@@ -263,6 +268,7 @@ public Q_SLOTS:
     void aacOpenProjectExecute();
     void aacSaveAsProjectExecute();
     void aacSaveProjectExecute();
+    void aacProjectSettingExecute();
     void aacCopyExecute();
     void aacCutExecute();
     void aacPasteExecute();
@@ -394,6 +400,8 @@ private:
     void DocumentChanged(const volmar::DocumentChanges& changes);
     // Puts every frame back onto the edges of its window.
     void PlaceFrames();
+    // The contents areas and a built-in skin follow the project's runtime.
+    void FollowTarget();
     void ReplaceDocument(volmar::DesignDocument::Items items, volmar::ProjectName project,
                          QStringView name);
     // A frame drag: the edges of the selected windows at the press, and the
@@ -425,6 +433,7 @@ private:
 
     volmar::Dialogs& dialogs_;
     QImage skin_;
+    QString skinPath_; // the skin file in force; empty for the built-in skin
     volmar::DesignDocument document_;
     volmar::ProjectAccess project_;
     QUndoStack undoStack_; // after document_: its steps refer to the definitions

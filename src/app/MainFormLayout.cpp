@@ -146,7 +146,17 @@ void TMainForm::BuildStatusBar() {
         StatusBar->addWidget(panel);
         StatusPanels[size_t(i)] = panel;
     }
+    StatusNotice = new QLabel(StatusBar);
+    StatusNotice->setObjectName(QStringLiteral("StatusNotice"));
+    StatusNotice->hide();
+    StatusBar->addPermanentWidget(StatusNotice, 1);
     setStatusBar(StatusBar);
+}
+
+void TMainForm::ShowNotice(const QString& text) {
+    StatusNotice->setText(text);
+    StatusNotice->setToolTip(text);
+    StatusNotice->setVisible(!text.isEmpty());
 }
 
 void TMainForm::setStatusText(int panel, const QString& text) {

@@ -55,6 +55,8 @@ void TMainForm::BuildMainMenu() {
     file->addAction(aacSaveAsProject);
     file->addAction(aacSaveProject);
     file->addSeparator();
+    file->addAction(aacProjectSetting);
+    file->addSeparator();
     file->addAction(MenuEnd);
 
     QMenu* edit = MainMenu->addMenu(QStringLiteral("編集(&E)"));
@@ -65,9 +67,9 @@ void TMainForm::BuildMainMenu() {
     edit->addSeparator();
     edit->addAction(aacSelectAll);
     edit->addSeparator();
+    BuildZoomMenu(edit);
     edit->addActions({aacViewGridLine, aacSnapViewGrid, aacSnapToWindows, aacViewContents,
                       aacViewWindowNames, aacViewruler});
-    BuildZoomMenu(edit);
     edit->addSeparator();
     edit->addActions({aacSkinChange, aacBackgroundChange, aacBackgroundRemove});
     edit->addSeparator();

@@ -3,10 +3,15 @@
 
 #include "canvas/FrameBinding.h"
 #include "canvas/QxGrabSize.h"
+#include "render/SkinLoader.h"
+
+#include <QFileInfo>
 
 void TMainForm::DocumentChanged(const volmar::DocumentChanges& changes) {
-    if (changes.Canvas)
+    if (changes.Canvas) {
+        FollowTarget();
         LayOutCanvas();
+    }
     if (changes.List || changes.Selection)
         RebuildFrames();
     else if (changes.Bounds)
@@ -26,4 +31,12 @@ void TMainForm::PlaceFrames() {
         const volmar::FrameBounds b = volmar::FrameBoundsForItem(*FrameItem(frame));
         frame->SetBounds(b.Left, b.Top, b.Width, b.Height);
     }
+}
+
+// A skin file stays whatever the runtime; the built-in skin is the runtime's own.
+void TMainForm::FollowTarget() {
+    const volmar::Runtime runtime = document_.Target().Version;
+    view_.ContentsPadding = volmar::WindowPadding(runtime);
+    if (!skin_.isNull() && !QFileInfo(skinPath_).isFile())
+        skin_ = volmar::LoadBuiltInSkin(runtime);
 }

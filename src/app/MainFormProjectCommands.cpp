@@ -16,7 +16,7 @@ void TMainForm::aacNewProjectExecute() {
             QStringLiteral("プロジェクトを初期化します。\r\n"
                            "現在のプロジェクトは破棄されますが本当によろしいですか？")))
         return;
-    ReplaceDocument({}, volmar::ProjectName{}, volmar::kStepNewProject);
+    ReplaceDocument({}, volmar::ProjectName{{}, {}, document_.Target()}, volmar::kStepNewProject);
 }
 
 // A path typed into the dialog that names no existing file does nothing.
@@ -38,13 +38,15 @@ void TMainForm::OpenProject(const QString& path) {
         for (const TWindowItem& item : contents.Items)
             items.push_back(std::make_unique<TWindowItem>(item));
     } catch (const volmar::VolmarError&) {
-        ReplaceDocument({}, volmar::ProjectName{}, volmar::kStepOpenProject);
+        ReplaceDocument({}, volmar::ProjectName{{}, {}, document_.Target()},
+                        volmar::kStepOpenProject);
         throw;
     }
     ReplaceDocument(std::move(items),
-                    volmar::ProjectName{path, volmar::DisplayPath(StatusPanels[0]->font(), path)},
+                    volmar::ProjectName{path, volmar::DisplayPath(StatusPanels[0]->font(), path),
+                                        contents.Target},
                     volmar::kStepOpenProject);
-    document_.SetTarget(contents.Target); // saving writes it back
+    ShowNotice(contents.TargetProblem.value_or(QString()));
     RememberProject(path);
 }
 
@@ -67,7 +69,8 @@ void TMainForm::aacSaveAsProjectExecute() {
     if (!path)
         return;
     volmar::SaveProjectFile(document_, *path);
-    project_.Set(volmar::ProjectName{*path, volmar::DisplayPath(StatusPanels[0]->font(), *path)});
+    project_.Set(volmar::ProjectName{*path, volmar::DisplayPath(StatusPanels[0]->font(), *path),
+                                     document_.Target()});
     RememberProject(*path);
 }
 

@@ -7,10 +7,12 @@
 #include "commands/CodeCheck.h"
 #include "commands/FormCheck.h"
 #include "commands/FormCode.h"
+#include "commands/FormProject.h"
 #include "commands/FormProperty.h"
 #include "dialogs/Dialogs.h"
 #include "edit/DefinitionStep.h"
 #include "edit/StepNames.h"
+#include "edit/TargetStep.h"
 
 #include <QComboBox>
 #include <QSignalBlocker>
@@ -32,6 +34,15 @@ void TMainForm::aacSelectPropertyExecute() {
     form.ApplyTo(edited);
     PushStep(volmar::DefinitionStep::Changing(document_, volmar::kStepProperty.toString(), item,
                                               edited, volmar::Selection{item}));
+}
+
+void TMainForm::aacProjectSettingExecute() {
+    TProjectForm form(this);
+    form.Fill(document_.Target());
+    if (dialogs_.Exec(form) != QDialog::Accepted)
+        return;
+    PushStep(volmar::TargetStep::Changing(document_, volmar::kStepProjectTarget.toString(),
+                                          form.Target()));
 }
 
 void TMainForm::aacCodeGenExecute() {

@@ -28,11 +28,12 @@ void ShowStep(QAction* action, const QString& words, bool possible, const QStrin
 
 void TMainForm::WireUndoHistory() {
     project_.Current = [this] {
-        return volmar::ProjectName{currentFileName_, StatusPanels[0]->text()};
+        return volmar::ProjectName{currentFileName_, StatusPanels[0]->text(), document_.Target()};
     };
     project_.Set = [this](const volmar::ProjectName& project) {
         currentFileName_ = project.FileName;
         setStatusText(0, project.StatusText);
+        document_.SetTarget(project.Target);
     };
     aacRedo->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});

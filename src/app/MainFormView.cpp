@@ -3,6 +3,7 @@
 #include "app/PaintBox.h"
 
 #include "dialogs/Dialogs.h"
+#include "render/SkinLayout.h"
 #include "render/SkinLoader.h"
 
 #include <QAction>
@@ -85,7 +86,11 @@ void TMainForm::aacViewrulerExecute() {
 
 void TMainForm::loadSkin(const QString& path) {
     skin_ = QImage();
-    skin_ = volmar::LoadSkin(path);
+    skinPath_ = path;
+    skin_ = volmar::LoadSkin(path, document_.Target().Version);
+    const QString problem = volmar::SkinSizeProblem(skin_.size());
+    if (!problem.isEmpty())
+        ShowNotice(problem);
 }
 
 void TMainForm::aacSkinChangeExecute() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/RuntimeTarget.h"
 #include "edit/EditStep.h"
 
 #include <QString>
@@ -9,10 +10,12 @@
 
 namespace volmar {
 
-// The current project: its file and the path the status bar shows for it.
+// The current project: its file, the path the status bar shows for it, and
+// the runtime it is made for.
 struct ProjectName {
     QString FileName;
     QString StatusText;
+    RuntimeTarget Target;
 
     friend bool operator==(const ProjectName&, const ProjectName&) = default;
 };

@@ -14,6 +14,7 @@ inline constexpr QStringView kStepMove = u"移動";
 inline constexpr QStringView kStepResize = u"サイズ変更";
 inline constexpr QStringView kStepNewProject = u"新規プロジェクト";
 inline constexpr QStringView kStepOpenProject = u"プロジェクトを開く";
+inline constexpr QStringView kStepProjectTarget = u"プロジェクトの設定";
 // The z-order steps are named after their commands.
 inline constexpr QStringView kStepZBack = u"背面に移動";
 inline constexpr QStringView kStepZTop = u"前面に移動";
