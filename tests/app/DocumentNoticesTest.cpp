@@ -2,6 +2,7 @@
 #include "MainFormFixture.h"
 
 #include "app/PaintBox.h"
+#include "canvas/QxGrabSize.h"
 #include "commands/FormProject.h"
 
 #include <QAction>
@@ -36,6 +37,7 @@ TEST_F(MainFormTest, TheProjectsTargetIsOneStepOfTheHistory) {
     form->aacProjectSetting->trigger();
     EXPECT_EQ(form->document().Target(), (RuntimeTarget{Runtime::Rgss3, kDefaultCanvas}));
     EXPECT_EQ(form->displayState().ContentsPadding, 12);
+    form->UpdateActions();
     form->aacUndo->trigger();
     EXPECT_EQ(form->document().Target(), RuntimeTarget{});
     EXPECT_EQ(form->displayState().ContentsPadding, 16);
