@@ -161,6 +161,8 @@ def all_rows(times, peak, empty):
         time_row(times, "BM_UndoRedoGroupMove/100", "Undo then redo of a group move, 100 windows", 5),
         time_row(times, "BM_CanvasDragStep/10", "Creation drag, one pointer step, 10 windows"),
         time_row(times, "BM_CanvasDragStep/100", "Creation drag, one pointer step, 100 windows"),
+        time_row(times, "BM_ZoomedFrameDragStep/1000/1", "Frame drag, one pointer step, 1,000 windows at 100 %"),
+        time_row(times, "BM_ZoomedFrameDragStep/1000/2", "Frame drag, one pointer step, 1,000 windows at 200 %", 4),
         time_row(times, "BM_GuideDragStep/1000/0",
                  "Moving a window, one pointer step, 1,000 windows, no snapping to windows"),
         time_row(times, "BM_GuideDragStep/1000/1",

@@ -5,6 +5,7 @@
 
 #include "canvas/QxGrabSize.h"
 #include "canvas/RubberBand.h"
+#include "render/JapaneseFonts.h"
 #include "render/RulerPainter.h"
 
 #include <QComboBox>
@@ -33,7 +34,7 @@ QFont FormFont() {
     QFont font(QStringLiteral("Tahoma"));
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(11);
-    return font;
+    return volmar::WithJapaneseFallback(font);
 }
 
 void MakeWhite(QWidget* widget) {

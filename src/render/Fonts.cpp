@@ -1,5 +1,7 @@
 #include "render/Fonts.h"
 
+#include "render/JapaneseFonts.h"
+
 #include <QGuiApplication>
 #include <QPalette>
 
@@ -9,7 +11,7 @@ QFont WindowLabelFont() {
     QFont font = QGuiApplication::font();
     font.setPointSize(8);
     font.setStyleStrategy(QFont::NoAntialias);
-    return font;
+    return WithJapaneseFallback(font);
 }
 
 QFont RulerFont() {
