@@ -4,6 +4,7 @@
 
 #include "BenchApplication.h"
 #include "SilentDialogs.h"
+#include "SpreadWindows.h"
 
 #include <QMouseEvent>
 
@@ -66,14 +67,8 @@ void BM_ZoomedFrameDragStep(benchmark::State& state) {
     volmar::bench::SilentDialogs dialogs;
     TMainForm form(dialogs);
     form.setZoom(int(state.range(1)));
-    for (int i = 0; i < int(state.range(0)); ++i) {
-        TWindowItem w;
-        w.Left = (i * 37) % 440;
-        w.Top = (i * 53) % 380;
-        w.Right = w.Left + 200;
-        w.Bottom = w.Top + 100;
-        form.document().Append(w);
-    }
+    for (const auto& item : volmar::bench::SpreadWindows(int(state.range(0))))
+        form.document().Append(*item);
     form.setSnap(false);
     form.show();
     // The front-most window: a press on it belongs to no window in front.
