@@ -18,11 +18,14 @@ namespace volmar::cli {
 namespace {
 
 // The editor's setters as far as the canvas shows them. A skin named on the
-// command line takes the place of the settings' picture.
+// command line takes the place of the settings' picture; without a picture
+// the built-in skin is the runtime's, as in the editor.
 class CanvasState final : public SettingsTarget {
 public:
-    explicit CanvasState(std::optional<QString> skinOverride)
-        : skinOverride_(std::move(skinOverride)) {}
+    CanvasState(std::optional<QString> skinOverride, Runtime runtime)
+        : skinOverride_(std::move(skinOverride)), runtime_(runtime) {
+        display_.ContentsPadding = WindowPadding(runtime);
+    }
 
     const EditorDisplayState& Display() const { return display_; }
     const QImage& Skin() const { return skin_; }
@@ -37,7 +40,7 @@ public:
             display_.GridY = spacing;
     }
     void LoadSkin(const QString& path) override {
-        skin_ = skinOverride_ ? LoadNamedSkin(*skinOverride_) : volmar::LoadSkin(path);
+        skin_ = skinOverride_ ? LoadNamedSkin(*skinOverride_) : volmar::LoadSkin(path, runtime_);
     }
     void SetCanvasColor(quint32 bgr) override { display_.FormColor = bgr; }
     void SetGridColor(quint32 bgr) override { display_.GridColor = bgr; }
@@ -49,6 +52,7 @@ public:
 
 private:
     std::optional<QString> skinOverride_;
+    Runtime runtime_;
     EditorDisplayState display_;
     QImage skin_;
 };
@@ -69,7 +73,8 @@ int RunRender(const QStringList& arguments) {
 
     const DesignDocument document = LoadTargetedDocument(parsed);
     NoteMissingJapaneseFont();
-    CanvasState state(parsed.Has(skin) ? std::optional(parsed.Option(skin)) : std::nullopt);
+    CanvasState state(parsed.Has(skin) ? std::optional(parsed.Option(skin)) : std::nullopt,
+                      document.Target().Version);
     if (parsed.Has(settings)) {
         ReadProjectFileBytes(parsed.Option(settings)); // a settings file that cannot be read
         ApplySettingsFile(parsed.Option(settings), FactorySettings(), state);
