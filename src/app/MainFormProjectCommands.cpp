@@ -54,6 +54,7 @@ void TMainForm::OpenProject(const QString& path) {
 // they are the same as before, no step is made, but the selection still goes.
 void TMainForm::ReplaceDocument(volmar::DesignDocument::Items items, volmar::ProjectName project,
                                 QStringView name) {
+    ShowNotice(QString()); // a note on the file replaced goes with it
     std::unique_ptr<volmar::ReplaceDocumentStep> step = volmar::ReplaceDocumentStep::Replacing(
         document_, project_, name.toString(), std::move(items), std::move(project));
     if (step)
