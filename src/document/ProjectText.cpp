@@ -7,10 +7,9 @@ namespace volmar {
 namespace {
 
 constexpr QByteArrayView kSection = "Project";
-constexpr qint32 kLargestSide = 4096;
 
 bool IsSide(qint32 value) {
-    return value >= 1 && value <= kLargestSide;
+    return value >= 1 && value <= kLongestCanvasSide;
 }
 
 // "Runtime=RGSS9, Width=544, Height=416": the keys as the file has them, a
